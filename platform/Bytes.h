@@ -1,0 +1,7 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace qv {
+using Bytes = std::vector<uint8_t>;
+}
