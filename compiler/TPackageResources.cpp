@@ -1,0 +1,65 @@
+#include "compiler/TPackageResources.h"
+
+#include "icon/TQVIcon.h"
+#include "platform/Errors.h"
+#include "platform/ResId.h"
+#include "platform/TMemoryStream.h"
+#include "platform/TResourceUpdater.h"
+
+namespace qv {
+namespace {
+
+constexpr uint16_t RT_ICON = 3;
+constexpr uint16_t RT_RCDATA = 10;
+constexpr uint16_t RT_GROUP_ICON = 14;
+constexpr uint16_t RT_VERSION = 16;
+
+void PutU16(Bytes& out, uint16_t v) {
+    out.push_back(static_cast<uint8_t>(v & 0xFF));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+}  // namespace
+
+void TPackageResources::AddInfo(const std::string& infoText) {
+    FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name("ICONPACKINFO"), LangNeutral,
+                   reinterpret_cast<const uint8_t*>(infoText.data()), infoText.size());
+}
+
+void TPackageResources::AddUnicodeText(const std::string& name, const std::u16string& text) {
+    Bytes data;
+    data.reserve(2 * (text.size() + 1));
+    PutU16(data, 0xFEFF);
+    for (char16_t c : text) PutU16(data, static_cast<uint16_t>(c));
+    FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name(name), LangNeutral, data.data(), data.size());
+}
+
+void TPackageResources::AddVersion(const Bytes& versionBlock) {
+    FUpdate.Update(ResId::Number(RT_VERSION), ResId::Number(1), LangEnglishUS, versionBlock.data(),
+                   versionBlock.size());
+}
+
+void TPackageResources::AddBanner(const Bytes& png) {
+    FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name("BANNERIMAGE"), LangNeutral, png.data(), png.size());
+}
+
+void TPackageResources::AddIconGroup(const std::string& groupName, const TQVIcon& icon) {
+    const TIconDir dir = icon.GetIconDir();
+    Bytes group(reinterpret_cast<const uint8_t*>(&dir), reinterpret_cast<const uint8_t*>(&dir) + sizeof dir);
+    for (int i = 0; i < icon.Count(); ++i) {
+        // A group entry holds a 16-bit identifier: a package cannot carry more image blocks.
+        if (FNextIconId > 0xFFFF) throw EQVError("too many icon images for one package");
+        const uint16_t id = static_cast<uint16_t>(FNextIconId++);
+        const TIconDirEntry entry = icon.GetEntry(i);
+        const uint8_t* head = reinterpret_cast<const uint8_t*>(&entry);
+        group.insert(group.end(), head, head + 12);  // as read from the icon file, not recomputed
+        PutU16(group, id);
+        TMemoryStream image;
+        icon.SaveImageToStream(image, i);
+        FUpdate.Update(ResId::Number(RT_ICON), ResId::Number(id), LangJapanese, image.Data().data(),
+                       image.Data().size());
+    }
+    FUpdate.Update(ResId::Number(RT_GROUP_ICON), ResId::Name(groupName), LangJapanese, group.data(), group.size());
+}
+
+}  // namespace qv
