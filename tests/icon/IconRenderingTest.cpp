@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "IconTestFiles.h"
+#include "icon/BlendRows.h"
 #include "icon/IconDrawing.h"
 #include "icon/TQVIcon.h"
 #include "platform/TBitmapSurface.h"
@@ -167,6 +168,28 @@ TEST(IconRenderingTest, FindImagePrefersSizeAndHeaderDepthThenSizeThenZero) {
     EXPECT_EQ(TQVIcon().FindImage(32, 32, 32), 0);
 }
 
+// Draws through the surface's own pixels (GetParam() true) or through its two copies only.
+class TCopyOnlySurface : public TDrawSurface {
+public:
+    explicit TCopyOnlySurface(TDIBitmap& target) : FInner(target) {}
+    void CopyToBitmap(int x, int y, TDIBitmap& dest) const override { FInner.CopyToBitmap(x, y, dest); }
+    void CopyFromBitmap(const TDIBitmap& source, int x, int y) override { FInner.CopyFromBitmap(source, x, y); }
+
+private:
+    TBitmapSurface FInner;
+};
+
+class DrawTest : public testing::TestWithParam<bool> {
+protected:
+    std::unique_ptr<TDrawSurface> SurfaceOver(TDIBitmap& target) const {
+        if (GetParam()) return std::make_unique<TBitmapSurface>(target);
+        return std::make_unique<TCopyOnlySurface>(target);
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, DrawTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Direct" : "Copies"; });
+
 // Per channel (S * a + (256 - a) * D) div 256, the destination's alpha kept.
 uint32_t ReferenceBlend(uint32_t s, uint32_t d) {
     const uint32_t a = s >> 24;
@@ -178,7 +201,7 @@ uint32_t ReferenceBlend(uint32_t s, uint32_t d) {
     return out;
 }
 
-TEST(IconRenderingTest, BlendingFollowsTheAlphaWithDivisor256WhereTheMasksRedIsZero) {
+TEST_P(DrawTest, BlendingFollowsTheAlphaWithDivisor256WhereTheMasksRedIsZero) {
     struct Case {
         uint32_t source, background;
         bool hasMask;
@@ -197,7 +220,8 @@ TEST(IconRenderingTest, BlendingFollowsTheAlphaWithDivisor256WhereTheMasksRedIsZ
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.source << " over " << c.background << " mask " << c.mask);
         TDIBitmap surfaceBitmap = Solid(1, 1, c.background);
-        TBitmapSurface surface(surfaceBitmap);
+        const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
         TDIBitmap image = Solid(1, 1, c.source);
         const TDIBitmap mask = Solid(1, 1, c.mask);
         DrawBitmapBlended(image, c.hasMask ? &mask : nullptr, 0, 0, surface);
@@ -212,16 +236,18 @@ TEST(IconRenderingTest, BlendingFollowsTheAlphaWithDivisor256WhereTheMasksRedIsZ
             background.SetPixel(a, y, colours[y][1]);
         }
     TDIBitmap surfaceBitmap = background;
-    TBitmapSurface surface(surfaceBitmap);
+    const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
     DrawBitmapBlended(image, nullptr, 0, 0, surface);
     for (int y = 0; y < 3; ++y)
         for (int a = 0; a < 256; ++a)
             ASSERT_EQ(surfaceBitmap.Pixel(a, y), ReferenceBlend(image.Pixel(a, y), background.Pixel(a, y))) << a;
 }
 
-TEST(IconRenderingTest, MaskedDrawingCopiesAllFourBytesWhereTheMaskAllows) {
+TEST_P(DrawTest, MaskedDrawingCopiesAllFourBytesWhereTheMaskAllows) {
     TDIBitmap surfaceBitmap = Solid(2, 1, 0xFF000000);
-    TBitmapSurface surface(surfaceBitmap);
+    const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
     TDIBitmap image = Solid(2, 1, 0x80123456);
     TDIBitmap mask(2, 1, 1);
     mask.SetPixel(1, 0, 1);  // white: the background stays
@@ -230,13 +256,14 @@ TEST(IconRenderingTest, MaskedDrawingCopiesAllFourBytesWhereTheMaskAllows) {
     EXPECT_EQ(surfaceBitmap.Pixel(1, 0), 0xFF000000u);
 }
 
-TEST(IconRenderingTest, AnEightBitImageBlendedDrawsNothingVisible) {
+TEST_P(DrawTest, AnEightBitImageBlendedDrawsNothingVisible) {
     const TQVIcon icon = LoadIcon({MakeTestImage(16, 16, 8, 3)});
     const auto image = icon.GetImageBitmap(0);
     ASSERT_TRUE(image);
     TDIBitmap surfaceBitmap = Solid(20, 20, 0xFF336699);
     const TDIBitmap before = surfaceBitmap;
-    TBitmapSurface surface(surfaceBitmap);
+    const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
     DrawBitmapBlended(*image, nullptr, 2, 2, surface);
     EXPECT_EQ(image->BitCount(), 32);  // converted in place
     for (int y = 0; y < 16; ++y)
@@ -248,7 +275,7 @@ TEST(IconRenderingTest, AnEightBitImageBlendedDrawsNothingVisible) {
     EXPECT_EQ(surfaceBitmap.Pixel(2, 2), image->Pixel(0, 0));
 }
 
-TEST(IconRenderingTest, DrawingPartlyOutsideTheSurfaceDrawsTheInsidePart) {
+TEST_P(DrawTest, DrawingPartlyOutsideTheSurfaceDrawsTheInsidePart) {
     TDIBitmap image(3, 3, 32);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 3; ++x) image.SetPixel(x, y, 0xFF000000u | uint32_t(y * 3 + x + 1));
@@ -258,7 +285,8 @@ TEST(IconRenderingTest, DrawingPartlyOutsideTheSurfaceDrawsTheInsidePart) {
     for (const auto& at : positions) {
         SCOPED_TRACE(testing::Message() << at.x << "," << at.y);
         TDIBitmap surfaceBitmap = Solid(5, 5, 0x11223344);
-        TBitmapSurface surface(surfaceBitmap);
+        const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
         TDIBitmap copy = image;
         DrawBitmapMasked(copy, nullptr, at.x, at.y, surface);
         for (int y = 0; y < 5; ++y)
@@ -270,9 +298,10 @@ TEST(IconRenderingTest, DrawingPartlyOutsideTheSurfaceDrawsTheInsidePart) {
     }
 }
 
-TEST(IconRenderingTest, AMaskSmallerThanTheImageDrawsOnlyWhatItCovers) {
+TEST_P(DrawTest, AMaskSmallerThanTheImageDrawsOnlyWhatItCovers) {
     TDIBitmap surfaceBitmap = Solid(8, 8, 0x00000000);
-    TBitmapSurface surface(surfaceBitmap);
+    const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
     TDIBitmap image = Solid(8, 8, 0xFFFFFFFF);
     const TDIBitmap mask(3, 2, 1);  // all black: opaque
     DrawBitmapMasked(image, &mask, 0, 0, surface);
@@ -284,9 +313,10 @@ TEST(IconRenderingTest, AMaskSmallerThanTheImageDrawsOnlyWhatItCovers) {
     EXPECT_EQ(surfaceBitmap.Pixel(7, 7), 0x00FEFEFEu);
 }
 
-TEST(IconRenderingTest, EmptyImagesDrawNothing) {
+TEST_P(DrawTest, EmptyImagesDrawNothing) {
     TDIBitmap surfaceBitmap = Solid(4, 4, 0x01020304);
-    TBitmapSurface surface(surfaceBitmap);
+    const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
     for (TDIBitmap image : {TDIBitmap(), TDIBitmap(5, 0, 32), TDIBitmap(0, 5, 8)}) {
         DrawBitmapBlended(image, nullptr, 0, 0, surface);
         DrawBitmapMasked(image, nullptr, 0, 0, surface);
@@ -295,7 +325,7 @@ TEST(IconRenderingTest, EmptyImagesDrawNothing) {
         for (int x = 0; x < 4; ++x) EXPECT_EQ(surfaceBitmap.Pixel(x, y), 0x01020304u);
 }
 
-TEST(IconRenderingTest, AnIconImageWithItsOwnMaskBlendsOnlyItsOpaquePixels) {
+TEST_P(DrawTest, AnIconImageWithItsOwnMaskBlendsOnlyItsOpaquePixels) {
     const std::vector<uint32_t> pixels = {0xFFFFFFFF, 0xFF00FF00, 0x800000FF, 0x00FF0000, 0xFF102030, 0xFFFFFFFF};
     const std::vector<bool> transparent = {true, false, false, false, false, true};
     const TQVIcon icon = LoadIcon({Make32(3, 2, pixels, transparent)});
@@ -304,7 +334,8 @@ TEST(IconRenderingTest, AnIconImageWithItsOwnMaskBlendsOnlyItsOpaquePixels) {
     ASSERT_TRUE(image && mask);
     const uint32_t background = 0xFF404040;
     TDIBitmap surfaceBitmap = Solid(5, 4, background);
-    TBitmapSurface surface(surfaceBitmap);
+    const auto surfaceOwner = SurfaceOver(surfaceBitmap);
+    TDrawSurface& surface = *surfaceOwner;
     DrawBitmapBlended(*image, mask.get(), 1, 1, surface);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x) {
@@ -314,6 +345,36 @@ TEST(IconRenderingTest, AnIconImageWithItsOwnMaskBlendsOnlyItsOpaquePixels) {
         }
     EXPECT_EQ(surfaceBitmap.Pixel(0, 0), background);
     EXPECT_EQ(surfaceBitmap.Pixel(4, 3), background);
+}
+
+TEST(IconRenderingTest, EveryBlendImplementationGivesTheSameExactResult) {
+    // Rows of every length up to 40, starting at every bit of a mask byte, random pixels.
+    uint32_t seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) * 2654435761u; };
+    for (int count = 0; count <= 40; ++count)
+        for (int firstBit = 0; firstBit < 8; ++firstBit) {
+            std::vector<uint32_t> src(size_t(count) + 1), dst(size_t(count) + 1);
+            Bytes bits(size_t(count) / 8 + 3);
+            for (auto& p : src) p = next();
+            for (auto& p : dst) p = next();
+            for (auto& b : bits) b = uint8_t(next());
+            for (uint8_t invert : {uint8_t(0), uint8_t(0xFF)}) {
+                const TThroughBits through{bits.data(), firstBit, invert};
+                std::vector<uint32_t> expected = dst;
+                for (int c = 0; c < count; ++c) {
+                    const int p = firstBit + c;
+                    if (((bits[size_t(p >> 3)] ^ invert) >> (7 - (p & 7))) & 1)
+                        expected[size_t(c)] = ReferenceBlend(src[size_t(c)], dst[size_t(c)]);
+                }
+                for (TBlendKernel kernel : {TBlendKernel::Portable, TBlendKernel::Sse2, TBlendKernel::Avx2}) {
+                    std::vector<uint32_t> out = dst;
+                    if (!BlendRowWith(kernel, reinterpret_cast<const uint8_t*>(src.data()),
+                                      reinterpret_cast<uint8_t*>(out.data()), through, count))
+                        continue;
+                    ASSERT_EQ(out, expected) << "kernel " << int(kernel) << " count " << count << " bit " << firstBit;
+                }
+            }
+        }
 }
 
 }  // namespace
