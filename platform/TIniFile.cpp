@@ -1,34 +1,13 @@
 #include "platform/TIniFile.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <limits>
+#include <string>
+#include <utility>
 
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
+#include "platform/Numbers.h"
 
 namespace qv {
-namespace {
-
-bool ParseInteger(std::string_view text, int32_t& value) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-    if (text.empty()) return false;
-    int64_t magnitude = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return false;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > int64_t{std::numeric_limits<int32_t>::max()} + 1) return false;
-    }
-    const int64_t result = negative ? -magnitude : magnitude;
-    if (result > std::numeric_limits<int32_t>::max()) return false;
-    value = static_cast<int32_t>(result);
-    return true;
-}
-
-}  // namespace
 
 const TIniDocument& TIniFile::Current(bool forWrite) const {
     Bytes bytes;
@@ -69,7 +48,7 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view iden
 int32_t TIniFile::ReadInteger(std::string_view section, std::string_view ident, int32_t defaultValue) const {
     std::string text;
     int32_t value = defaultValue;
-    if (Current(false).ReadValue(section, ident, text) && ParseInteger(text, value)) return value;
+    if (Current(false).ReadValue(section, ident, text) && TryStrToInt(text, value)) return value;
     return defaultValue;
 }
 
