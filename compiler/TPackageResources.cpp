@@ -31,7 +31,7 @@ void TPackageResources::AddUnicodeText(const std::string& name, const std::u16st
     data.reserve(2 * (text.size() + 1));
     PutU16(data, 0xFEFF);
     for (char16_t c : text) PutU16(data, static_cast<uint16_t>(c));
-    FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name(name), LangNeutral, data.data(), data.size());
+    FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name(name), LangNeutral, std::move(data));
 }
 
 void TPackageResources::AddVersion(const Bytes& versionBlock) {
@@ -56,10 +56,9 @@ void TPackageResources::AddIconGroup(const std::string& groupName, const TQVIcon
             .Encode(group.data() + TIconDir::kSize + TGroupIconDirEntry::kSize * static_cast<size_t>(i));
         TMemoryStream image;
         icon.SaveImageToStream(image, i);
-        FUpdate.Update(ResId::Number(RT_ICON), ResId::Number(id), LangJapanese, image.Data().data(),
-                       image.Data().size());
+        FUpdate.Update(ResId::Number(RT_ICON), ResId::Number(id), LangJapanese, image.TakeData());
     }
-    FUpdate.Update(ResId::Number(RT_GROUP_ICON), ResId::Name(groupName), LangJapanese, group.data(), group.size());
+    FUpdate.Update(ResId::Number(RT_GROUP_ICON), ResId::Name(groupName), LangJapanese, std::move(group));
 }
 
 }  // namespace qv

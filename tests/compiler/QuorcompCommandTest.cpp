@@ -18,7 +18,7 @@ struct Outcome {
     std::string output;  // standard output and standard error together
 };
 
-Outcome Run(const std::string& arguments) {
+Outcome RunQuorcomp(const std::string& arguments) {
     const std::string command = "LC_ALL=C.UTF-8 '" + std::string(QV_BIN_DIR) + "/quorcomp' " + arguments + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return {-1, ""};
@@ -32,14 +32,14 @@ Outcome Run(const std::string& arguments) {
 
 TEST(QuorcompCommandTest, UsageErrorsExitWith2) {
     for (const char* args : {"", "a b c", "--help"}) {
-        const Outcome o = Run(args);
+        const Outcome o = RunQuorcomp(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_NE(o.output.find("usage: quorcomp"), std::string::npos) << args;
     }
 }
 
 TEST(QuorcompCommandTest, VersionIsTheLibrarysVersion) {
-    const Outcome o = Run("--version");
+    const Outcome o = RunQuorcomp("--version");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.output, "1.0.0.2\n");
 }
@@ -47,19 +47,19 @@ TEST(QuorcompCommandTest, VersionIsTheLibrarysVersion) {
 TEST(QuorcompCommandTest, BuildsNextToTheProjectByDefaultAndReportsTheStatusText) {
     TestProject project;
     project.WriteDefault();
-    const Outcome ok = Run("'" + project.ProjectPath() + "'");
+    const Outcome ok = RunQuorcomp("'" + project.ProjectPath() + "'");
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.output, "コンパイル完了。\n");
     EXPECT_TRUE(FileExists(project.Path("demo.run")));
 
     project.Remove("mainicon.ico");
-    const Outcome missing = Run("'" + project.ProjectPath() + "' other.run");
+    const Outcome missing = RunQuorcomp("'" + project.ProjectPath() + "' other.run");
     EXPECT_EQ(missing.status, 4);
     EXPECT_EQ(missing.output, "メインアイコンが見つかりません\n");
 }
 
 TEST(QuorcompCommandTest, AMissingProjectExitsWithItsCode) {
-    const Outcome o = Run("/nonexistent-qv/p.ipp");
+    const Outcome o = RunQuorcomp("/nonexistent-qv/p.ipp");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.output, "プロジェクトファイルが見つかりません\n");
 }

@@ -1,10 +1,13 @@
-// Loading an icon from the own module's icon group and icon resources. These tests reach the
-// resources through InstallOwnModuleResources alone, so that they run unchanged against any
-// implementation of the resource layer once that seam is pointed at it.
+// Loading an icon from the own module's icon group and icon resources: the resources are written
+// as the overlay of a scratch file, and the own module is pointed at that file.
 #include <gtest/gtest.h>
 
 #include "IconTestFiles.h"
-#include "TemporaryResourceStub.h"
+#include <unistd.h>
+
+#include "platform/FileIO.h"
+#include "platform/TModuleResources.h"
+#include "platform/TResourceUpdater.h"
 #include "icon/TQVIcon.h"
 #include "platform/TByteSpanStream.h"
 #include "platform/TMemoryStream.h"
@@ -18,7 +21,15 @@ using test::MakeTestImage;
 using test::TTestImage;
 
 // Makes `entries` the resources of the own module.
-void InstallOwnModuleResources(const std::vector<ResEntry>& entries) { stub::SetSelfResources(entries); }
+void InstallOwnModuleResources(const std::vector<ResEntry>& entries) {
+    static const std::string path = "/tmp/qv-icon-resources-" + std::to_string(::getpid()) + ".bin";
+    WriteWholeFile(path, Bytes{'M', 'Z'});
+    auto update = TResourceUpdater::Begin(path);
+    ASSERT_TRUE(update);
+    for (const auto& e : entries) update->Update(e.type, e.name, 1041, e.data.data(), e.data.size());
+    ASSERT_TRUE(update->End());
+    TModuleResources::SetSelfFile(path);
+}
 
 ResEntry Resource(const ResId& type, const ResId& name, Bytes data) {
     ResEntry e;
