@@ -1,0 +1,42 @@
+// TQVIcon::LoadFromResourceName on its own, so that programs which only read icon files and
+// streams do not pull in the module resource layer.
+#include "icon/TQVIcon.h"
+
+#include "platform/ResId.h"
+#include "platform/TModuleResources.h"
+
+namespace qv {
+namespace {
+
+constexpr uint16_t kIconResourceType = 3;
+constexpr uint16_t kGroupIconResourceType = 14;
+
+}  // namespace
+
+TQVIcon::TLoaded TQVIcon::ReadFromResources(const std::string& name) {
+    const TModuleResources& resources = TModuleResources::Self();
+    const std::unique_ptr<TStream> group =
+        resources.Open(ResId::Number(kGroupIconResourceType), ResId::Name(name));
+    TLoaded loaded;
+    loaded.Header = ReadIconDir(*group);
+    const Bytes entries = ReadBytes(*group, uint64_t(loaded.Header.Count) * TGroupIconDirEntry::kSize);
+    for (size_t i = 0; i < loaded.Header.Count; ++i) {
+        const TGroupIconDirEntry g = TGroupIconDirEntry::Decode(entries.data() + i * TGroupIconDirEntry::kSize);
+        TIconDirEntry entry = g.Entry;
+        entry.ImageOffset = g.Id;  // the identifier takes the offset's place until the next save
+        loaded.Directory.push_back(entry);
+    }
+    loaded.Images.reserve(loaded.Directory.size());
+    for (const TIconDirEntry& entry : loaded.Directory) {
+        const std::unique_ptr<TStream> image =
+            resources.Open(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset)));
+        loaded.Images.push_back(ReadImage(*image, entry));
+    }
+    return loaded;
+}
+
+void TQVIcon::LoadFromResourceName(const std::string& name) {
+    LoadGuarded([&name] { return ReadFromResources(name); });
+}
+
+}  // namespace qv
