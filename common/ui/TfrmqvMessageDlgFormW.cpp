@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QWindow>
 #include <QStringList>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <climits>
@@ -74,13 +76,6 @@ QStringList MessageLines(const QString& msg) {
     if (text.isEmpty()) return {};
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     return text.split(QLatin1Char('\n'));
-}
-
-// The height of one unwrapped line as the label lays it out (fallback fonts included, so lines in
-// a CJK font count with their real height); an empty line is one line of the font.
-int LineHeight(const QFontMetrics& metrics, const QString& line) {
-    if (line.isEmpty()) return metrics.height();
-    return std::max(metrics.height(), metrics.boundingRect(QRect(), Qt::TextSingleLine, line).height());
 }
 
 // The window the dialog is centred over: a visible main window, else any other visible window.
@@ -175,16 +170,27 @@ void TfrmqvMessageDlgFormW::SetIconKind(uint8_t kind) {
         imgIcon->clear();
         return;
     }
-    const TIconDirEntry entry = icon->GetEntry(kPictureImage);
+    const QColor window = palette().color(backgroundRole());
+    if (window != FPicturesColor) {
+        FPictures = {};
+        FPicturesColor = window;
+    }
+    QPixmap& picture = FPictures[kind];
+    if (picture.isNull()) picture = RenderPicture(*icon, window);
+    imgIcon->setPixmap(picture);
+}
+
+QPixmap TfrmqvMessageDlgFormW::RenderPicture(const TQVIcon& icon, const QColor& window) {
+    const TIconDirEntry entry = icon.GetEntry(kPictureImage);
     QImage picture(entry.Width ? entry.Width : 256, entry.Height ? entry.Height : 256, QImage::Format_ARGB32);
-    picture.fill(palette().color(backgroundRole()));
-    const std::unique_ptr<TDIBitmap> image = icon->GetImageBitmap(kPictureImage);
-    const std::unique_ptr<TDIBitmap> mask = icon->GetMaskBitmap(kPictureImage);
+    picture.fill(window);
+    const std::unique_ptr<TDIBitmap> image = icon.GetImageBitmap(kPictureImage);
+    const std::unique_ptr<TDIBitmap> mask = icon.GetMaskBitmap(kPictureImage);
     if (image) {
         TQImageSurface surface(picture);
         DrawBitmapBlended(*image, mask.get(), 0, 0, surface);
     }
-    imgIcon->setPixmap(QPixmap::fromImage(picture));
+    return QPixmap::fromImage(picture);
 }
 
 void TfrmqvMessageDlgFormW::SetTitle(const QString& title) {
@@ -193,6 +199,7 @@ void TfrmqvMessageDlgFormW::SetTitle(const QString& title) {
 
 void TfrmqvMessageDlgFormW::SetMessage(const QString& msg) {
     FMessage = msg;
+    FMeasure.Valid = false;
     lblMessageText->setText(MessageLines(msg).join(QLatin1Char('\n')));
     lblMessageText->resize(kLabelWidth, lblMessageText->heightForWidth(kLabelWidth));
     ArrangeControls();
@@ -211,20 +218,36 @@ int TfrmqvMessageDlgFormW::ButtonsWidth(int visibleCount) const {
     return visibleCount * (btnYes->width() + kButtonGap) - kButtonGap;
 }
 
-int TfrmqvMessageDlgFormW::TextNeed() const {
-    const QFontMetrics metrics(lblMessageText->font());
-    const int left = lblMessageText->x();
-    if (metrics.horizontalAdvance(FMessage) >= kLabelWidth) return left + kLabelWidth + kTextMargin;
-    int widest = 0;
-    for (const QString& line : MessageLines(FMessage)) widest = std::max(widest, metrics.horizontalAdvance(line));
-    return left + widest + kTextMargin;
+const TfrmqvMessageDlgFormW::TTextMeasure& TfrmqvMessageDlgFormW::MeasureMessage() {
+    const QFont& font = lblMessageText->font();
+    if (FMeasure.Valid && FMeasure.Font == font) return FMeasure;
+    FMeasure = TTextMeasure{true, font, QFontMetrics(font).horizontalAdvance(FMessage), 0, 0};
+    // One unwrapped layout of all lines gives each line's width (as the font measures it alone)
+    // and its height as drawn, fallback fonts included, so CJK lines count with their real height.
+    const QStringList lines = MessageLines(FMessage);
+    QTextLayout layout(lines.join(QChar::LineSeparator), font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (const QString& text : lines) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) break;
+        line.setLineWidth(QWIDGETSIZE_MAX);  // lays the line out; it never wraps
+        FMeasure.WidestLine = std::max(FMeasure.WidestLine, qRound(line.cursorToX(line.textStart() + int(text.size()))));
+        height += line.height();
+    }
+    layout.endLayout();
+    FMeasure.LinesHeight = ClampToInt(qCeil(std::min<qreal>(height, QWIDGETSIZE_MAX)));
+    return FMeasure;
 }
 
-int TfrmqvMessageDlgFormW::TextHeight() const {
-    const QFontMetrics metrics(lblMessageText->font());
-    long long sum = 0;
-    for (const QString& line : MessageLines(FMessage)) sum += LineHeight(metrics, line);
-    return ClampToInt(sum);
+int TfrmqvMessageDlgFormW::TextNeed() {
+    const TTextMeasure& measure = MeasureMessage();
+    const int left = lblMessageText->x();
+    if (measure.WholeWidth >= kLabelWidth) return left + kLabelWidth + kTextMargin;
+    return left + measure.WidestLine + kTextMargin;
 }
 
 void TfrmqvMessageDlgFormW::ArrangeControls() {
@@ -243,7 +266,7 @@ void TfrmqvMessageDlgFormW::ArrangeControls() {
 
     const int buttonsMin = std::max(visible * step + kButtonGap, kMinButtonsWidth);
     const int width = std::max(buttonsMin, TextNeed());
-    const long long textBottom = (long long)lblMessageText->y() + kBottomMargin + TextHeight();
+    const long long textBottom = (long long)lblMessageText->y() + kBottomMargin + MeasureMessage().LinesHeight;
     const int height = std::max(imgIcon->y() + imgIcon->height() + kBottomMargin, ClampToInt(textBottom));
     setFixedSize(width, height);
     PlaceButtonPanel(width, height, visible);

@@ -3,7 +3,9 @@
 // word-wrapped text and a centred row of up to ten buttons chosen by a bit set. The window sizes
 // itself to the text and the buttons; captions are plain properties that a host may replace.
 #include <QDialog>
+#include <QColor>
 #include <QMargins>
+#include <QPixmap>
 
 #include <array>
 #include <cstdint>
@@ -87,24 +89,39 @@ private:
     void CreateControls();
     QPushButton* CreateButton(int index);
     void LoadIcons();
+    // Image kPictureImage of icon drawn blended over a bitmap filled with the window colour.
+    static QPixmap RenderPicture(const TQVIcon& icon, const QColor& window);
     // Positions the button row for a client area of the given size: centred, its bottom edge
     // kPanelBottomGap above the bottom of the client area.
     void PlaceButtonPanel(int clientWidth, int clientHeight, int visibleCount);
     int ButtonsWidth(int visibleCount) const;
-    int TextNeed() const;
-    int TextHeight() const;
+    // The message measured in the label's font, kept until the message or the font changes.
+    struct TTextMeasure {
+        bool Valid = false;
+        QFont Font;
+        int WholeWidth = 0;   // the whole message as one string, line breaks included
+        int WidestLine = 0;
+        int LinesHeight = 0;  // the sum of the unwrapped lines' heights
+    };
+    const TTextMeasure& MeasureMessage();
+    // The client width the message needs.
+    int TextNeed();
     // Caps the client area to the available screen (the window never outgrows it) and centres
     // the window over the main window, or over the screen when there is none.
     void PlaceOnScreen();
     void RememberFrame();
 
     std::array<std::unique_ptr<TQVIcon>, kIconKinds> FIcons;
+    // The pictures drawn so far, for the window colour they were drawn over.
+    std::array<QPixmap, kIconKinds> FPictures;
+    QColor FPicturesColor;
     std::array<QPushButton*, kButtonCount> FButtonList{};
     QString FMessage;
     uint16_t FButtons = 0;
     int FDefaultIndex = 0;
     int FVisibleButtons = 0;
     QMargins FFrameMargins;
+    TTextMeasure FMeasure;
 };
 
 }  // namespace qv
