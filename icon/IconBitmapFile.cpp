@@ -1,6 +1,6 @@
 #include "icon/IconBitmapFile.h"
 
-#include "platform/TMemoryStream.h"
+#include <algorithm>
 
 namespace qv {
 namespace {
@@ -17,15 +17,16 @@ void Put32(uint8_t* p, uint32_t v) {
     Put16(p + 2, v >> 16);
 }
 
-void WriteFileHeader(TMemoryStream& stream, uint32_t fileSize, uint32_t pixelOffset) {
-    uint8_t h[kFileHeaderSize] = {'B', 'M'};
+void PutFileHeader(uint8_t* h, uint32_t fileSize, uint32_t pixelOffset) {
+    h[0] = 'B';
+    h[1] = 'M';
     Put32(h + 2, fileSize);
+    Put32(h + 6, 0);
     Put32(h + 10, pixelOffset);
-    stream.Write(h, sizeof h);
 }
 
-void WriteInfoHeader(TMemoryStream& stream, const TIconDirEntry& entry, uint16_t bitCount) {
-    uint8_t h[kInfoHeaderSize] = {};
+void PutInfoHeader(uint8_t* h, const TIconDirEntry& entry, uint16_t bitCount) {
+    std::fill(h, h + kInfoHeaderSize, 0);
     Put32(h, kInfoHeaderSize);
     Put32(h + 4, entry.Width);
     Put32(h + 8, entry.Height);  // positive: rows bottom-up, as the icon holds them
@@ -33,22 +34,20 @@ void WriteInfoHeader(TMemoryStream& stream, const TIconDirEntry& entry, uint16_t
     Put16(h + 14, bitCount);
     Put32(h + 24, 1);
     Put32(h + 28, 1);
-    stream.Write(h, sizeof h);
 }
 
-// Headers, then the blocks; the file size is written last, over the header's first 14 bytes.
+// Headers with a file size of 0, then the blocks; the real size is written in afterwards.
 Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const Bytes& table, const Bytes& bits) {
-    TMemoryStream stream;
-    stream.Reserve(kFileHeaderSize + kInfoHeaderSize + table.size() + bits.size());
-    const uint32_t pixelOffset = uint32_t(kFileHeaderSize + kInfoHeaderSize + table.size());
-    WriteFileHeader(stream, 0, pixelOffset);
-    WriteInfoHeader(stream, entry, bitCount);
-    stream.Write(table.data(), table.size());
-    stream.Write(bits.data(), bits.size());
-    const uint64_t size = stream.Size();
-    stream.SetPosition(0);
-    WriteFileHeader(stream, uint32_t(size), pixelOffset);
-    return stream.TakeData();
+    uint8_t headers[kFileHeaderSize + kInfoHeaderSize];
+    const uint32_t pixelOffset = uint32_t(sizeof headers + table.size());
+    PutFileHeader(headers, 0, pixelOffset);
+    PutInfoHeader(headers + kFileHeaderSize, entry, bitCount);
+    Bytes file(sizeof headers + table.size() + bits.size());
+    uint8_t* p = std::copy(headers, headers + sizeof headers, file.data());
+    p = std::copy(table.begin(), table.end(), p);
+    std::copy(bits.begin(), bits.end(), p);
+    PutFileHeader(file.data(), uint32_t(file.size()), pixelOffset);
+    return file;
 }
 
 const Bytes& BlackWhiteTable() {

@@ -88,10 +88,12 @@ bool ReadLayout(const uint8_t* data, size_t size, BmpLayout& l) {
     return l.pixelOffset <= size && pixelBytes <= size - l.pixelOffset;
 }
 
+// All 2^b entries; those the file leaves out are black.
 std::vector<TRGBQuad> ReadPalette(const uint8_t* data, const BmpLayout& l) {
-    std::vector<TRGBQuad> palette(l.paletteEntries);
+    std::vector<TRGBQuad> palette(size_t(1) << l.bitCount);
     const uint8_t* p = data + l.paletteOffset;
-    for (auto& q : palette) {
+    for (size_t i = 0; i < l.paletteEntries; ++i) {
+        TRGBQuad& q = palette[i];
         q.Blue = p[0];
         q.Green = p[1];
         q.Red = p[2];
@@ -118,6 +120,7 @@ bool MasksAreNative(const BmpLayout& l) {
 }
 
 void DecodeBitFieldsRow(const uint8_t* src, const BmpLayout& l, TDIBitmap& out, int row) {
+    std::memset(out.ScanLine(row), 0, out.RowBytes());
     for (int x = 0; x < out.Width(); ++x) {
         const uint32_t px = l.bitCount == 16 ? U16(src + 2 * x) : U32(src + 4 * x);
         const uint32_t r = Channel(px, l.masks[0]), g = Channel(px, l.masks[1]), b = Channel(px, l.masks[2]);
@@ -135,17 +138,24 @@ bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out) {
     if (!data || !ReadLayout(data, size, l)) return false;
     const int width = int(l.width);
     const int rows = int(l.height < 0 ? -l.height : l.height);
-    TDIBitmap bitmap(width, rows, l.bitCount);
-    if (l.bitCount <= 8) bitmap.SetPalette(ReadPalette(data, l));
-    const bool raw = l.compression == kRgb || MasksAreNative(l);
+    TDIBitmap bitmap;
+    bitmap.Allocate(width, rows, l.bitCount);  // every row is written below
+    if (l.bitCount <= 8) bitmap.FPalette = ReadPalette(data, l);
+    const uint8_t* pixels = data + l.pixelOffset;
     const size_t rowBytes = bitmap.RowBytes();
-    for (int i = 0; i < rows; ++i) {
-        const uint8_t* src = data + l.pixelOffset + size_t(i) * rowBytes;
-        const int row = l.height < 0 ? i : rows - 1 - i;
-        if (raw)
-            std::memcpy(bitmap.ScanLine(row), src, rowBytes);
-        else
-            DecodeBitFieldsRow(src, l, bitmap, row);
+    const bool raw = l.compression == kRgb || MasksAreNative(l);
+    if (raw && l.height > 0) {
+        // Bottom row first, as the bitmap holds its rows.
+        std::memcpy(bitmap.FBits.data(), pixels, rowBytes * size_t(rows));
+    } else {
+        for (int i = 0; i < rows; ++i) {
+            const uint8_t* src = pixels + size_t(i) * rowBytes;
+            const int row = l.height < 0 ? i : rows - 1 - i;
+            if (raw)
+                std::memcpy(bitmap.ScanLine(row), src, rowBytes);
+            else
+                DecodeBitFieldsRow(src, l, bitmap, row);
+        }
     }
     out = std::move(bitmap);
     return true;

@@ -11,6 +11,7 @@ public:
 
     void CopyToBitmap(int x, int y, TDIBitmap& dest) const override;
     void CopyFromBitmap(const TDIBitmap& source, int x, int y) override;
+    bool DirectPixels(TPixelView& view) override;
 
 private:
     TDIBitmap& FTarget;

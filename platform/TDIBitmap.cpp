@@ -20,7 +20,7 @@ std::vector<TRGBQuad> StandardColors() {
 }
 
 // Black and white; the sixteen colours; those plus a 6 x 6 x 6 cube and 24 greys.
-std::vector<TRGBQuad> DefaultPalette(int bitCount) {
+std::vector<TRGBQuad> MakeDefaultPalette(int bitCount) {
     if (bitCount == 1) return {Quad(0, 0, 0), Quad(255, 255, 255)};
     std::vector<TRGBQuad> palette = StandardColors();
     if (bitCount == 4) return palette;
@@ -30,6 +30,12 @@ std::vector<TRGBQuad> DefaultPalette(int bitCount) {
                 palette.push_back(Quad(uint8_t(r * 51), uint8_t(g * 51), uint8_t(b * 51)));
     for (int i = 1; i <= 24; ++i) palette.push_back(Quad(uint8_t(i * 10), uint8_t(i * 10), uint8_t(i * 10)));
     return palette;
+}
+
+const std::vector<TRGBQuad>& DefaultPalette(int bitCount) {
+    static const std::vector<TRGBQuad> palettes[3] = {MakeDefaultPalette(1), MakeDefaultPalette(4),
+                                                      MakeDefaultPalette(8)};
+    return palettes[bitCount == 1 ? 0 : bitCount == 4 ? 1 : 2];
 }
 
 uint32_t QuadColor(const TRGBQuad& q) {
@@ -91,30 +97,29 @@ size_t TDIBitmap::RowBytesFor(int width, int bitCount) {
 }
 
 TDIBitmap::TDIBitmap(int width, int height, int bitCount) {
-    if (!IsValidBitCount(bitCount)) throw EBitmapError("bitmap: unsupported depth");
-    FBitCount = bitCount;
+    Allocate(width, height, bitCount);
+    std::fill(FBits.begin(), FBits.end(), 0);
     if (bitCount <= 8) FPalette = DefaultPalette(bitCount);
-    SetSize(width, height);
 }
 
-void TDIBitmap::SetSize(int width, int height) {
+void TDIBitmap::Allocate(int width, int height, int bitCount) {
+    if (!IsValidBitCount(bitCount)) throw EBitmapError("bitmap: unsupported depth");
     if (width < 0 || height < 0 || width > kMaxDimension || height > kMaxDimension)
         throw EBitmapError("bitmap: size out of range");
-    const size_t rowBytes = RowBytesFor(width, FBitCount);
+    const size_t rowBytes = RowBytesFor(width, bitCount);
     if (height != 0 && rowBytes > kMaxPixelBytes / static_cast<size_t>(height))
         throw EBitmapError("bitmap: too large");
-    FBits.assign(rowBytes * static_cast<size_t>(height), 0);
+    FBits.resize(rowBytes * static_cast<size_t>(height));
+    if (bitCount > 8) FPalette.clear();
+    FBitCount = bitCount;
     FWidth = width;
     FHeight = height;
     FRowBytes = rowBytes;
 }
 
-uint8_t* TDIBitmap::ScanLine(int row) {
-    return row >= 0 && row < FHeight ? FBits.data() + static_cast<size_t>(row) * FRowBytes : nullptr;
-}
-
-const uint8_t* TDIBitmap::ScanLine(int row) const {
-    return row >= 0 && row < FHeight ? FBits.data() + static_cast<size_t>(row) * FRowBytes : nullptr;
+void TDIBitmap::SetSize(int width, int height) {
+    Allocate(width, height, FBitCount);
+    std::fill(FBits.begin(), FBits.end(), 0);
 }
 
 void TDIBitmap::SetPalette(const std::vector<TRGBQuad>& palette) {

@@ -1,10 +1,12 @@
 #pragma once
 // A device-independent bitmap standing in for the toolkit's bitmap: 1, 4, 8, 16, 24 or 32 bits per
-// pixel, rows held top row first and padded to 4 bytes as in a Windows bitmap. 32-bit pixels are
+// pixel, rows addressed top row first and padded to 4 bytes as in a Windows bitmap. 32-bit pixels are
 // the bytes B, G, R, A; 24-bit pixels B, G, R; 16-bit pixels 5-5-5 little-endian words (bit 15
 // unused); 1, 4 and 8 bits index the palette, the leftmost pixel in the high bits of a byte.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/Bytes.h"
@@ -48,9 +50,12 @@ public:
     size_t RowBytes() const { return FRowBytes; }
     static size_t RowBytesFor(int width, int bitCount);
 
-    // Row 0 is the top row; a row out of range gives nullptr.
-    uint8_t* ScanLine(int row);
-    const uint8_t* ScanLine(int row) const;
+    // Row 0 is the top row; a row out of range gives nullptr. Rows are stored bottom row first,
+    // as bitmap files store them, so that a file's pixels load in one piece.
+    uint8_t* ScanLine(int row) {
+        return row >= 0 && row < FHeight ? FBits.data() + static_cast<size_t>(FHeight - 1 - row) * FRowBytes : nullptr;
+    }
+    const uint8_t* ScanLine(int row) const { return const_cast<TDIBitmap*>(this)->ScanLine(row); }
 
     // 2^b entries for depths up to 8 bits, none above.
     const std::vector<TRGBQuad>& Palette() const { return FPalette; }
@@ -88,6 +93,27 @@ public:
                   int destY);
 
 private:
+    // Pixel rows are filled by their writers; only SetSize clears them.
+    template <class T>
+    struct TNoInitAllocator : std::allocator<T> {
+        template <class U>
+        struct rebind {
+            using other = TNoInitAllocator<U>;
+        };
+        template <class U>
+        void construct(U* p) noexcept {
+            ::new (static_cast<void*>(p)) U;
+        }
+        template <class U, class... Args>
+        void construct(U* p, Args&&... args) {
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+        }
+    };
+    using TPixelBytes = std::vector<uint8_t, TNoInitAllocator<uint8_t>>;
+
+    friend bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out);
+    // Size and depth with every pixel byte, and the palette, left for the caller to write.
+    void Allocate(int width, int height, int bitCount);
     void SetRowColors(int row, const uint32_t* colors);
     uint8_t NearestIndex(uint32_t color) const;
 
@@ -95,7 +121,7 @@ private:
     int FHeight = 0;
     int FBitCount = 32;
     size_t FRowBytes = 0;
-    Bytes FBits;
+    TPixelBytes FBits;
     std::vector<TRGBQuad> FPalette;
 };
 
