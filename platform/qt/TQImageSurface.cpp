@@ -47,4 +47,13 @@ void TQImageSurface::CopyFromBitmap(const TDIBitmap& source, int x, int y) {
     }
 }
 
+bool TQImageSurface::DirectPixels(TPixelView& view) {
+    if (FTarget.format() != QImage::Format_ARGB32 || FTarget.isNull()) return false;
+    view.Bits = FTarget.bits();
+    view.Width = FTarget.width();
+    view.Height = FTarget.height();
+    view.Stride = FTarget.bytesPerLine();
+    return true;
+}
+
 }  // namespace qv

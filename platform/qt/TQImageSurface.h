@@ -15,6 +15,8 @@ public:
 
     void CopyToBitmap(int x, int y, TDIBitmap& dest) const override;
     void CopyFromBitmap(const TDIBitmap& source, int x, int y) override;
+    // The rows of an ARGB32 image; an RGB32 image offers none, so that it stays opaque.
+    bool DirectPixels(TPixelView& view) override;
 
 private:
     struct TSpan {
