@@ -8,22 +8,28 @@
 #include <QWidget>
 
 namespace qv {
+namespace {
+
+const char kPollName[] = "qvModalDialogDriverPoll";
+
+}  // namespace
 
 std::shared_ptr<const TModalDialogDriver::TOutcome> TModalDialogDriver::Arm(TAnswer answer, TInspect inspect,
                                                                             int timeoutMs) {
     auto outcome = std::make_shared<TOutcome>();
     auto* poll = new QTimer(qApp);
+    poll->setObjectName(QString::fromLatin1(kPollName));
     poll->setInterval(1);
     QElapsedTimer clock;
     clock.start();
     QObject::connect(poll, &QTimer::timeout, poll, [=]() {
         QWidget* window = QApplication::activeModalWidget();
-        if (!window || !window->isVisible()) {
-            if (clock.elapsed() > timeoutMs) poll->deleteLater();
-            return;
+        const bool late = clock.elapsed() > timeoutMs;
+        if (late || (window && window->isVisible())) {
+            poll->stop();
+            poll->deleteLater();
         }
-        poll->stop();
-        poll->deleteLater();
+        if (late || !window || !window->isVisible()) return;
         outcome->Seen = true;
         QPointer<QWidget> guard(window);
         if (inspect) inspect(*window);
@@ -57,6 +63,13 @@ std::shared_ptr<const TModalDialogDriver::TOutcome> TModalDialogDriver::PressBut
 
 std::shared_ptr<const TModalDialogDriver::TOutcome> TModalDialogDriver::CloseWindow(TInspect inspect, int timeoutMs) {
     return Arm([](QWidget& window, TOutcome&) { window.close(); }, std::move(inspect), timeoutMs);
+}
+
+void TModalDialogDriver::CancelPending() {
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QString::fromLatin1(kPollName), Qt::FindDirectChildrenOnly)) {
+        poll->stop();
+        poll->deleteLater();
+    }
 }
 
 }  // namespace qv

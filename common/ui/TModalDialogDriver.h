@@ -30,6 +30,8 @@ public:
                                                        int timeoutMs = kDefaultTimeoutMs);
     // Closes the window as its close box does.
     static std::shared_ptr<const TOutcome> CloseWindow(TInspect inspect = {}, int timeoutMs = kDefaultTimeoutMs);
+    // Drops every answer not given yet (a test's leftovers never answer the next test's window).
+    static void CancelPending();
 
 private:
     using TAnswer = std::function<void(QWidget& window, TOutcome& outcome)>;

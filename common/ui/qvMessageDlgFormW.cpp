@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/qt/TQtSystemSeams.h"
+
 namespace qv {
 
 TfrmqvMessageDlgFormW* frmqvMessageDlgFormW = nullptr;
@@ -35,6 +37,10 @@ int MessageDlgW(const QString& Msg, uint8_t Kind, uint16_t Buttons, const QStrin
     form->SetMessage(Msg);
     form->SetButtons(Buttons);
     return form->exec();
+}
+
+void InstallMessageDlgW() {
+    TQtSystemSeams::SetMessageDlgHandler(&MessageDlgW);
 }
 
 }  // namespace qv

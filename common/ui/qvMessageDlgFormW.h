@@ -23,4 +23,9 @@ void FreeMessageDlgForm();
 // instance is already showing one gets a dialog of its own with the same captions.
 int MessageDlgW(const QString& Msg, uint8_t Kind, uint16_t Buttons, const QString& Title);
 
+// Puts MessageDlgW behind the real seams' message questions (Seams().MessageDlg), so that every
+// question a window program asks through the seams shows this dialog. Each program calls it at
+// start; tests that put a test double in force are not affected.
+void InstallMessageDlgW();
+
 }  // namespace qv

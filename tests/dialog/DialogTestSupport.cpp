@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "common/ui/TModalDialogDriver.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -18,6 +20,11 @@ void EnsureQtApplication() {
 void DialogTest::SetUp() {
     FreeMessageDlgForm();
     EnsureMessageDlgForm();
+}
+
+void DialogTest::TearDown() {
+    TModalDialogDriver::CancelPending();
+    FreeMessageDlgForm();
 }
 
 void DialogTest::Arrange(const QString& msg, uint16_t buttons) {

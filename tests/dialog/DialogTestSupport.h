@@ -19,7 +19,7 @@ class DialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { EnsureQtApplication(); }
     void SetUp() override;
-    void TearDown() override { FreeMessageDlgForm(); }
+    void TearDown() override;
 
     TfrmqvMessageDlgFormW& Form() { return *frmqvMessageDlgFormW; }
     // The metrics the dialog measures its message with.

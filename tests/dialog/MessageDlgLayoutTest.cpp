@@ -162,9 +162,11 @@ TEST_F(DialogTest, LinesInAFallbackFontCountWithTheHeightTheyAreDrawnWith) {
 }
 
 TEST_F(DialogTest, MessageIsPlainText) {
-    Arrange("<b>bold</b> &amp; <i>file</i>", Form_::mbOK);
-    EXPECT_EQ(Form().lblMessageText->text(), "<b>bold</b> &amp; <i>file</i>");
-    EXPECT_EQ(Form().width(), std::max(200, 109 + LabelMetrics().horizontalAdvance("<b>bold</b> &amp; <i>file</i>")));
+    const QString msg = "<b>first</b><br>second &amp; <i>file</i>";
+    Arrange(msg, Form_::mbOK);
+    EXPECT_EQ(Form().lblMessageText->text(), msg);
+    EXPECT_EQ(Form().lblMessageText->height(), LabelMetrics().height()) << "one line, not two";
+    EXPECT_EQ(Form().width(), std::max(200, 109 + LabelMetrics().horizontalAdvance(msg)));
 }
 
 TEST_F(DialogTest, LaterCallsRearrangeFromScratch) {
