@@ -78,15 +78,22 @@ QStringList MessageLines(const QString& msg) {
     return text.split(QLatin1Char('\n'));
 }
 
-// The window the dialog is centred over: a visible main window, else any other visible window.
-QWidget* FindMainWindow(const QWidget* dialog) {
-    QWidget* other = nullptr;
+// The window a message is centred over: the program's main window (a QMainWindow, else a plain
+// window), else any other visible window that is not a message dialog itself.
+QWidget* FindMainWindow() {
+    QWidget* best = nullptr;
+    int bestRank = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == dialog || !w->isVisible() || w->windowType() != Qt::Window) continue;
-        if (qobject_cast<QMainWindow*>(w)) return w;
-        if (!other) other = w;
+        if (!w->isVisible() || qobject_cast<TfrmqvMessageDlgFormW*>(w)) continue;
+        const Qt::WindowType type = w->windowType();
+        if (type != Qt::Window && type != Qt::Dialog) continue;
+        const int rank = qobject_cast<QMainWindow*>(w) ? 3 : type == Qt::Window ? 2 : 1;
+        if (rank > bestRank) {
+            best = w;
+            bestRank = rank;
+        }
     }
-    return other;
+    return best;
 }
 
 }  // namespace
@@ -282,7 +289,7 @@ void TfrmqvMessageDlgFormW::PlaceButtonPanel(int clientWidth, int clientHeight, 
 }
 
 void TfrmqvMessageDlgFormW::PlaceOnScreen() {
-    QWidget* mainWindow = FindMainWindow(this);
+    QWidget* mainWindow = FindMainWindow();
     QScreen* screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect available = screen->availableGeometry();

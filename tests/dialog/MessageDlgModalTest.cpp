@@ -136,6 +136,14 @@ TEST_F(DialogTest, WindowIsCentredOverTheMainWindowOrTheScreen) {
     EXPECT_NEAR(frame.center().x(), screen.center().x(), 1);
     EXPECT_NEAR(frame.center().y(), screen.center().y(), 1);
 
+    // A plain window counts as the main window; a QMainWindow is preferred to it.
+    QWidget window;
+    window.setGeometry(screen.x() + 300, screen.y() + 250, 300, 200);
+    window.show();
+    frame = shownFrame();
+    EXPECT_NEAR(frame.center().x(), window.frameGeometry().center().x(), 1);
+    EXPECT_NEAR(frame.center().y(), window.frameGeometry().center().y(), 1);
+
     QMainWindow main;
     main.setGeometry(screen.x() + 40, screen.y() + 60, 520, 400);
     main.show();
