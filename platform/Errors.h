@@ -29,4 +29,10 @@ public:
     using EQVError::EQVError;
 };
 
+// An index outside a text list ("List index out of bounds (5)").
+class EListError : public EQVError {
+public:
+    using EQVError::EQVError;
+};
+
 }  // namespace qv
