@@ -1,7 +1,6 @@
 #include "icon/BlendRows.h"
 
 #include <cstring>
-#include <initializer_list>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -84,32 +83,6 @@ __attribute__((target("avx2"))) void BlendAvx2(const uint8_t* src, uint8_t* dst,
     BlendScalar(src, dst, through, c, count);
 }
 
-// The same four pixels a step, for processors without AVX2.
-void BlendSse2(const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i colour = _mm_set1_epi32(0x00FFFFFF);
-    const __m128i select = _mm_setr_epi32(0x8, 0x4, 0x2, 0x1);
-    int c = 0;
-    for (; c + 8 <= count; c += 4) {
-        const uint32_t bits = Through8(through, c) >> 4;
-        if (!bits) continue;
-        const __m128i m = _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(int(bits)), select), select);
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 4 * c));
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + 4 * c));
-        const __m128i sl = _mm_unpacklo_epi8(s, zero), sh = _mm_unpackhi_epi8(s, zero);
-        const __m128i dl = _mm_unpacklo_epi8(d, zero), dh = _mm_unpackhi_epi8(d, zero);
-        const __m128i al = _mm_slli_epi16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(sl, 0xFF), 0xFF), 1);
-        const __m128i ah = _mm_slli_epi16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(sh, 0xFF), 0xFF), 1);
-        const __m128i rl = _mm_add_epi16(dl, _mm_mulhi_epi16(_mm_slli_epi16(_mm_sub_epi16(sl, dl), 7), al));
-        const __m128i rh = _mm_add_epi16(dh, _mm_mulhi_epi16(_mm_slli_epi16(_mm_sub_epi16(sh, dh), 7), ah));
-        const __m128i r = _mm_packus_epi16(rl, rh);
-        const __m128i take = _mm_and_si128(m, colour);
-        const __m128i out = _mm_or_si128(_mm_and_si128(r, take), _mm_andnot_si128(take, d));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * c), out);
-    }
-    BlendScalar(src, dst, through, c, count);
-}
-
 #endif
 
 void BlendPortable(const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count) {
@@ -119,15 +92,13 @@ void BlendPortable(const uint8_t* src, uint8_t* dst, const TThroughBits& through
 RowKernel KernelFor(TBlendKernel kernel) {
 #ifdef QV_BLEND_X86
     if (kernel == TBlendKernel::Avx2) return __builtin_cpu_supports("avx2") ? BlendAvx2 : nullptr;
-    if (kernel == TBlendKernel::Sse2) return BlendSse2;
 #endif
     return kernel == TBlendKernel::Portable ? BlendPortable : nullptr;
 }
 
 RowKernel ChooseBlend() {
-    for (TBlendKernel k : {TBlendKernel::Avx2, TBlendKernel::Sse2})
-        if (RowKernel kernel = KernelFor(k)) return kernel;
-    return BlendPortable;
+    const RowKernel avx2 = KernelFor(TBlendKernel::Avx2);
+    return avx2 ? avx2 : BlendPortable;
 }
 
 }  // namespace

@@ -16,9 +16,9 @@ struct TThroughBits {
 // Where through: each of blue, green and red of dst becomes (S * a + (256 - a) * D) div 256 with
 // S and a from src; dst's alpha is kept.
 void BlendRow(const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count);
-// The same with a chosen implementation, for comparing them; BlendRow picks the fastest the
-// processor has. Unavailable ones report false and do nothing.
-enum class TBlendKernel { Portable, Sse2, Avx2 };
+// The same with a chosen implementation, for comparing them; BlendRow takes AVX2 where the
+// processor has it and the portable one elsewhere. An unavailable one reports false, doing nothing.
+enum class TBlendKernel { Portable, Avx2 };
 bool BlendRowWith(TBlendKernel kernel, const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count);
 // Where through: dst becomes src, all four bytes.
 void CopyRowMasked(const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count);
