@@ -1,10 +1,5 @@
 if(QV_GUI)
   include(${PROJECT_SOURCE_DIR}/resources/MessageIcons.cmake)
   qv_add_bench(bench_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/MessageDlgBench.cpp LIBS qvcommonui)
-  # Temporary, until the module resource layer lands: QV_DEV_STUB names a stand-in for it.
-  if(QV_DEV_STUB)
-    target_sources(bench_dialog PRIVATE ${QV_DEV_STUB})
-  else()
-    qv_add_message_icons(bench_dialog)
-  endif()
+  qv_add_message_icons(bench_dialog)
 endif()

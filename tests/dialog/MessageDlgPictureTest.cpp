@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <unistd.h>
 
 #include "DialogTestSupport.h"
 #include "common/ui/TModalDialogDriver.h"
@@ -11,7 +14,10 @@
 #include "icon/TQVIcon.h"
 #include "platform/TBitmapSurface.h"
 #include "platform/TDIBitmap.h"
+#include "icon/IconErrors.h"
+#include "platform/FileIO.h"
 #include "platform/ResId.h"
+#include "platform/TResourceUpdater.h"
 #include "platform/TModuleResources.h"
 
 namespace qv::test {
@@ -74,6 +80,54 @@ TEST_F(DialogTest, KindFourAndAboveShowNoPictureAndDoNotFail) {
         EXPECT_EQ(MessageDlgW("Custom", uint8_t(kind), TfrmqvMessageDlgFormW::mbOK, "Custom"), 1);
         EXPECT_TRUE(outcome->Pressed);
     }
+}
+
+// Points the own module at a file whose overlay carries the four pictures with one of them cut
+// short (the overlay wins over the pictures linked into the test).
+class TDamagedPictureModule {
+public:
+    explicit TDamagedPictureModule(const std::string& damaged) {
+        char pattern[] = "/tmp/qvdialogXXXXXX";
+        const int fd = ::mkstemp(pattern);
+        ::close(fd);
+        FPath = pattern;
+        auto update = TResourceUpdater::Begin(FPath);
+        for (const char* name : kResources) {
+            Bytes icon = ReadWholeFile(std::string(QV_SOURCE_DIR "/resources/dialog/") + name + ".ico");
+            if (name == damaged) icon.resize(icon.size() / 2);
+            update->Update(ResId::Number(10), ResId::Name(name), 0, std::move(icon));
+        }
+        EXPECT_TRUE(update->End()) << update->Error();
+        TModuleResources::SetSelfFile(FPath);
+    }
+    ~TDamagedPictureModule() {
+        TModuleResources::SetSelfFile("");
+        ::unlink(FPath.c_str());
+    }
+
+private:
+    std::string FPath;
+};
+
+TEST(MessageDlgCreation, APictureThatCannotBeLoadedEndsTheWindowsCreation) {
+    EnsureQtApplication();
+    FreeMessageDlgForm();
+    for (const char* damaged : kResources) {
+        SCOPED_TRACE(damaged);
+        TDamagedPictureModule module(damaged);
+        EXPECT_THROW(EnsureMessageDlgForm(), EIconLoadError);
+        EXPECT_EQ(frmqvMessageDlgFormW, nullptr);
+        try {
+            MessageDlgW("Message", 1, TfrmqvMessageDlgFormW::mbOK, "Error");
+            ADD_FAILURE() << "no dialog can be made";
+        } catch (const EIconLoadError& e) {
+            EXPECT_STREQ(e.what(), "アイコンの読み込みに失敗");
+        }
+    }
+    // With the pictures whole again the dialog is made as usual.
+    EnsureMessageDlgForm();
+    EXPECT_NE(frmqvMessageDlgFormW, nullptr);
+    FreeMessageDlgForm();
 }
 
 }  // namespace
