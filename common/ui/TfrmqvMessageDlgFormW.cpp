@@ -228,7 +228,7 @@ int TfrmqvMessageDlgFormW::ButtonsWidth(int visibleCount) const {
 const TfrmqvMessageDlgFormW::TTextMeasure& TfrmqvMessageDlgFormW::MeasureMessage() {
     const QFont& font = lblMessageText->font();
     if (FMeasure.Valid && FMeasure.Font == font) return FMeasure;
-    FMeasure = TTextMeasure{true, font, QFontMetrics(font).horizontalAdvance(FMessage), 0, 0};
+    FMeasure = TTextMeasure{true, font, 0, 0, 0};
     // One unwrapped layout of all lines gives each line's width (as the font measures it alone)
     // and its height as drawn, fallback fonts included, so CJK lines count with their real height.
     const QStringList lines = MessageLines(FMessage);
@@ -237,16 +237,23 @@ const TfrmqvMessageDlgFormW::TTextMeasure& TfrmqvMessageDlgFormW::MeasureMessage
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
     layout.beginLayout();
-    qreal height = 0;
+    qreal width = 0, height = 0;
     for (const QString& text : lines) {
         QTextLine line = layout.createLine();
         if (!line.isValid()) break;
         line.setLineWidth(QWIDGETSIZE_MAX);  // lays the line out; it never wraps
-        FMeasure.WidestLine = std::max(FMeasure.WidestLine, qRound(line.cursorToX(line.textStart() + int(text.size()))));
+        const qreal advance = line.cursorToX(line.textStart() + int(text.size()));
+        FMeasure.WidestLine = std::max(FMeasure.WidestLine, qRound(advance));
+        width += advance;
         height += line.height();
     }
     layout.endLayout();
     FMeasure.LinesHeight = ClampToInt(qCeil(std::min<qreal>(height, QWIDGETSIZE_MAX)));
+    // The whole message as one string: its lines side by side, as long as the line breaks take
+    // no room and no tab stop moves with the line's place in the string; else measured as such.
+    const QFontMetrics metrics(font);
+    const bool sideBySide = !FMessage.contains(QLatin1Char('\t')) && metrics.horizontalAdvance(QStringLiteral("\r\n")) == 0;
+    FMeasure.WholeWidth = sideBySide ? ClampToInt(qRound64(width)) : metrics.horizontalAdvance(FMessage);
     return FMeasure;
 }
 
@@ -325,8 +332,10 @@ void TfrmqvMessageDlgFormW::setVisible(bool visible) {
     if (!visible && isVisible()) RememberFrame();
     if (visible && !isVisible()) {
         PlaceOnScreen();
+        // The default button has the focus first (a hidden button may have passed it on).
         for (QPushButton* button : FButtonList)
-            if (button->isDefault() && button->isVisibleTo(this)) button->setFocus(Qt::OtherFocusReason);
+            if (button->isDefault() && button->isVisibleTo(this) && focusWidget() != button)
+                button->setFocus(Qt::OtherFocusReason);
     }
     QDialog::setVisible(visible);
 }

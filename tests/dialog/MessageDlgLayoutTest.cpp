@@ -117,6 +117,36 @@ TEST_F(DialogTest, MessageOfSevenHundredPixelsAsAWholeTakesTheFullWidth) {
     EXPECT_EQ(Form().height(), std::max(123, 62 + int(lines.size()) * LabelMetrics().height()));
 }
 
+TEST_F(DialogTest, WholeMessageIsMeasuredAsOneStringAroundTheThreshold) {
+    // Messages whose whole width lies just below, at and above 700 pixels, with both kinds of
+    // line break and with tabs; each must be decided as the font measures the whole string.
+    const QFontMetrics metrics = LabelMetrics();
+    std::vector<QString> messages;
+    for (const QString& piece : {QString("ab cd ef gh"), QString("x\ty\tz"), QString::fromUtf8("確認します")})
+        for (const QString& brk : {QString("\r\n"), QString("\n")}) {
+            QStringList lines;
+            while (metrics.horizontalAdvance(QStringList(lines + QStringList{piece}).join(brk)) < 690) lines << piece;
+            while (metrics.horizontalAdvance(lines.join(brk)) < 690) lines << "i";
+            for (int extra = 0; extra < 8; ++extra) {
+                messages.push_back(lines.join(brk));
+                lines << "i";
+            }
+        }
+    int above = 0, below = 0;
+    for (const QString& msg : messages) {
+        SCOPED_TRACE(msg.toStdString());
+        Arrange(msg, Form_::mbOK);
+        int widest = 0;
+        for (const QString& line : QString(msg).replace("\r\n", "\n").split('\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const bool whole700 = metrics.horizontalAdvance(msg) >= 700;
+        (whole700 ? above : below)++;
+        EXPECT_EQ(Form().width(), whole700 ? 809 : std::max(200, 109 + widest));
+    }
+    EXPECT_GT(above, 0);
+    EXPECT_GT(below, 0);
+}
+
 TEST_F(DialogTest, LineWiderThanTheLabelWrapsButCountsAsOneLine) {
     QString line;
     while (LabelMetrics().horizontalAdvance(line) < 1500) line += "wrapping words ";
