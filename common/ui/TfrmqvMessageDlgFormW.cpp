@@ -9,13 +9,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QWindow>
 #include <QStringList>
 #include <QTextLayout>
+#include <QWindow>
 #include <QtMath>
 
 #include <algorithm>
-#include <climits>
 
 #include "icon/IconDrawing.h"
 #include "icon/TQVIcon.h"

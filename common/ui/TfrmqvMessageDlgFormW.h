@@ -2,8 +2,9 @@
 // The one message dialog of the builder and the runtime: a picture for the kind of message, a
 // word-wrapped text and a centred row of up to ten buttons chosen by a bit set. The window sizes
 // itself to the text and the buttons; captions are plain properties that a host may replace.
-#include <QDialog>
 #include <QColor>
+#include <QDialog>
+#include <QFont>
 #include <QMargins>
 #include <QPixmap>
 
@@ -92,7 +93,7 @@ private:
     // Image kPictureImage of icon drawn blended over a bitmap filled with the window colour.
     static QPixmap RenderPicture(const TQVIcon& icon, const QColor& window);
     // Positions the button row for a client area of the given size: centred, its bottom edge
-    // kPanelBottomGap above the bottom of the client area.
+    // 11 pixels above the bottom of the client area, as wide as its visible buttons.
     void PlaceButtonPanel(int clientWidth, int clientHeight, int visibleCount);
     int ButtonsWidth(int visibleCount) const;
     // The message measured in the label's font, kept until the message or the font changes.
