@@ -26,7 +26,7 @@
 namespace qv {
 namespace {
 
-struct TButtonSpec {
+struct TButtonDef {
     const char* Name;
     const char* Caption;
     int Result;
@@ -35,7 +35,7 @@ struct TButtonSpec {
 };
 
 // Placement order; the index of a row is the bit of the button set.
-const TButtonSpec kButtonSpecs[TfrmqvMessageDlgFormW::kButtonCount] = {
+const TButtonDef kButtonDefs[TfrmqvMessageDlgFormW::kButtonCount] = {
     {"btnYes", "はい(&Y)", TfrmqvMessageDlgFormW::mrYes, 0, 104},
     {"btnNo", "いいえ(&N)", TfrmqvMessageDlgFormW::mrNo, 1, 104},
     {"btnOk", "OK", TfrmqvMessageDlgFormW::mrOk, 5, 103},
@@ -146,17 +146,17 @@ void TfrmqvMessageDlgFormW::CreateControls() {
     btnYesToAll = FButtonList[9];
 
     std::array<QPushButton*, kButtonCount> byTabOrder{};
-    for (int i = 0; i < kButtonCount; ++i) byTabOrder[kButtonSpecs[i].TabOrder] = FButtonList[i];
+    for (int i = 0; i < kButtonCount; ++i) byTabOrder[kButtonDefs[i].TabOrder] = FButtonList[i];
     for (int i = 1; i < kButtonCount; ++i) QWidget::setTabOrder(byTabOrder[i - 1], byTabOrder[i]);
 }
 
 QPushButton* TfrmqvMessageDlgFormW::CreateButton(int index) {
-    const TButtonSpec& spec = kButtonSpecs[index];
-    auto* button = new QPushButton(QString::fromUtf8(spec.Caption), pnlButtons);
-    button->setObjectName(QString::fromLatin1(spec.Name));
-    button->setGeometry(0, 0, spec.Width, kButtonHeight);
+    const TButtonDef& def = kButtonDefs[index];
+    auto* button = new QPushButton(QString::fromUtf8(def.Caption), pnlButtons);
+    button->setObjectName(QString::fromLatin1(def.Name));
+    button->setGeometry(0, 0, def.Width, kButtonHeight);
     button->setVisible(false);
-    const int result = spec.Result;
+    const int result = def.Result;
     connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     return button;
 }
