@@ -30,7 +30,7 @@ struct TPackageCompiler::TInputs {
 namespace {
 
 std::string ProjectValue(TIniFile& ini, const char* key) {
-    return NormalizeProjectName(ini.ReadString("package", key, ""));
+    return NormalizeRelativeName(ini.ReadString("package", key, ""));
 }
 
 // "iconcount" must be a plain non-negative decimal number.
@@ -122,7 +122,7 @@ void TPackageCompiler::ReadIcons(const std::string& folder, const std::string& i
     const size_t count = ParseIconCount(info.Values("iconcount"));
     const std::string iconFolder = AppendBackslash(folder + iconDir);
     for (size_t i = 0; i < count; ++i) {
-        const std::string name = NormalizeProjectName(info.Values("iconname" + std::to_string(i)));
+        const std::string name = NormalizeRelativeName(info.Values("iconname" + std::to_string(i)));
         std::string path = iconFolder + name;
         if (!FileExists(path)) path = folder + name;
         auto icon = std::make_unique<TQVIcon>();
@@ -136,7 +136,7 @@ void TPackageCompiler::ReadLanguages(const std::string& folder, const std::strin
     TUnicodeStringList languages;
     languages.LoadFromFile(folder + langName);
     in.languageList = languages.Text();
-    for (size_t j = 0; j < languages.Count(); ++j) {
+    for (int j = 0; j < languages.Count(); ++j) {
         const std::string prefix = folder + base + "_lang" + std::to_string(j);
         TUnicodeStringList text;
         text.LoadFromFile(prefix + "_sys.txt");

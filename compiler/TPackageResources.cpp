@@ -44,16 +44,16 @@ void TPackageResources::AddBanner(const Bytes& png) {
 }
 
 void TPackageResources::AddIconGroup(const std::string& groupName, const TQVIcon& icon) {
-    const TIconDir dir = icon.GetIconDir();
-    Bytes group(reinterpret_cast<const uint8_t*>(&dir), reinterpret_cast<const uint8_t*>(&dir) + sizeof dir);
-    for (int i = 0; i < icon.Count(); ++i) {
+    const int count = icon.Count();
+    Bytes group(TIconDir::kSize + TGroupIconDirEntry::kSize * static_cast<size_t>(count));
+    icon.GetIconDir().Encode(group.data());
+    for (int i = 0; i < count; ++i) {
         // A group entry holds a 16-bit identifier: a package cannot carry more image blocks.
         if (FNextIconId > 0xFFFF) throw EQVError("too many icon images for one package");
         const uint16_t id = static_cast<uint16_t>(FNextIconId++);
-        const TIconDirEntry entry = icon.GetEntry(i);
-        const uint8_t* head = reinterpret_cast<const uint8_t*>(&entry);
-        group.insert(group.end(), head, head + 12);  // as read from the icon file, not recomputed
-        PutU16(group, id);
+        // The entry as read from the icon file, not recomputed, with the identifier appended.
+        TGroupIconDirEntry::FromEntry(icon.GetEntry(i), id)
+            .Encode(group.data() + TIconDir::kSize + TGroupIconDirEntry::kSize * static_cast<size_t>(i));
         TMemoryStream image;
         icon.SaveImageToStream(image, i);
         FUpdate.Update(ResId::Number(RT_ICON), ResId::Number(id), LangJapanese, image.Data().data(),

@@ -76,8 +76,7 @@ __attribute__((target("avx2"))) void BlendAvx2(const uint8_t* src, uint8_t* dst,
         const __m256i rl = _mm256_add_epi16(dl, _mm256_mulhi_epi16(_mm256_slli_epi16(_mm256_sub_epi16(sl, dl), 7), al));
         const __m256i rh = _mm256_add_epi16(dh, _mm256_mulhi_epi16(_mm256_slli_epi16(_mm256_sub_epi16(sh, dh), 7), ah));
         const __m256i r = _mm256_packus_epi16(rl, rh);
-        const __m256i take = _mm256_and_si256(m, colour);
-        const __m256i out = _mm256_or_si256(_mm256_and_si256(r, take), _mm256_andnot_si256(take, d));
+        const __m256i out = _mm256_blendv_epi8(d, r, _mm256_and_si256(m, colour));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 4 * c), out);
     }
     BlendScalar(src, dst, through, c, count);

@@ -17,7 +17,7 @@ struct TThroughBits {
 // S and a from src; dst's alpha is kept.
 void BlendRow(const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count);
 // The same with a chosen implementation, for comparing them; BlendRow takes AVX2 where the
-// processor has it and the portable one elsewhere. An unavailable one reports false, doing nothing.
+// processor has it, else the portable one. An unavailable one reports false, doing nothing.
 enum class TBlendKernel { Portable, Avx2 };
 bool BlendRowWith(TBlendKernel kernel, const uint8_t* src, uint8_t* dst, const TThroughBits& through, int count);
 // Where through: dst becomes src, all four bytes.

@@ -42,10 +42,11 @@ Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const Bytes& tabl
     const uint32_t pixelOffset = uint32_t(sizeof headers + table.size());
     PutFileHeader(headers, 0, pixelOffset);
     PutInfoHeader(headers + kFileHeaderSize, entry, bitCount);
-    Bytes file(sizeof headers + table.size() + bits.size());
-    uint8_t* p = std::copy(headers, headers + sizeof headers, file.data());
-    p = std::copy(table.begin(), table.end(), p);
-    std::copy(bits.begin(), bits.end(), p);
+    Bytes file;
+    file.reserve(sizeof headers + table.size() + bits.size());
+    file.assign(headers, headers + sizeof headers);
+    file.insert(file.end(), table.begin(), table.end());
+    file.insert(file.end(), bits.begin(), bits.end());
     PutFileHeader(file.data(), uint32_t(file.size()), pixelOffset);
     return file;
 }

@@ -21,7 +21,7 @@ public:
         : FMask(mask),
           FCovered(mask ? std::min(width, mask->Width()) : width),
           FRows(mask ? mask->Height() : std::numeric_limits<int>::max()),
-          FRowBits(size_t(width) / 8 + 2, 0) {
+          FRowBits(mask && mask->BitCount() == 1 ? 0 : size_t(width) / 8 + 2, 0) {
         if (!mask) {
             FInvert = 0xFF;
         } else if (mask->BitCount() == 1) {
@@ -33,6 +33,7 @@ public:
         } else {
             FColours.resize(size_t(mask->Width()));
         }
+        if (!FOwnBits && FRowBits.empty()) FRowBits.assign(size_t(width) / 8 + 2, 0);
     }
 
     int Covered() const { return FCovered; }
@@ -53,7 +54,7 @@ private:
     const TDIBitmap* FMask;
     int FCovered;
     int FRows;
-    Bytes FRowBits;
+    Bytes FRowBits;  // bits made here, when the mask's own do not serve
     uint8_t FInvert = 0;
     bool FOwnBits = false;
     std::vector<uint32_t> FColours;

@@ -190,11 +190,12 @@ Bytes TQVIcon::GetMaskBitmapFile(int index) const {
 namespace {
 
 // The loaded bitmap of a bitmap file, or nullptr; no failure leaves this function.
-std::unique_ptr<TDIBitmap> LoadBitmap(const std::function<Bytes()>& build) {
+std::unique_ptr<TDIBitmap> LoadBitmap(Bytes (*build)(const TIconDirEntry&, const TIconImage&),
+                                      const TIconDirEntry& entry, const TIconImage& image) {
     try {
-        const Bytes file = build();
+        Bytes file = build(entry, image);
         auto bitmap = std::make_unique<TDIBitmap>();
-        if (!file.empty() && bitmap->LoadFromBytes(file)) return bitmap;
+        if (!file.empty() && bitmap->LoadFromBytes(std::move(file))) return bitmap;
     } catch (...) {
     }
     return nullptr;
@@ -204,12 +205,12 @@ std::unique_ptr<TDIBitmap> LoadBitmap(const std::function<Bytes()>& build) {
 
 std::unique_ptr<TDIBitmap> TQVIcon::GetImageBitmap(int index) const {
     CheckIndex(index);
-    return LoadBitmap([&] { return BuildImageBitmapFile(FDirectory[size_t(index)], FImages[size_t(index)]); });
+    return LoadBitmap(BuildImageBitmapFile, FDirectory[size_t(index)], FImages[size_t(index)]);
 }
 
 std::unique_ptr<TDIBitmap> TQVIcon::GetMaskBitmap(int index) const {
     CheckIndex(index);
-    return LoadBitmap([&] { return BuildMaskBitmapFile(FDirectory[size_t(index)], FImages[size_t(index)]); });
+    return LoadBitmap(BuildMaskBitmapFile, FDirectory[size_t(index)], FImages[size_t(index)]);
 }
 
 int TQVIcon::FindImage(uint16_t bitCount, uint8_t width, uint8_t height) const {

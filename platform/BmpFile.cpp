@@ -120,7 +120,6 @@ bool MasksAreNative(const BmpLayout& l) {
 }
 
 void DecodeBitFieldsRow(const uint8_t* src, const BmpLayout& l, TDIBitmap& out, int row) {
-    std::memset(out.ScanLine(row), 0, out.RowBytes());
     for (int x = 0; x < out.Width(); ++x) {
         const uint32_t px = l.bitCount == 16 ? U16(src + 2 * x) : U32(src + 4 * x);
         const uint32_t r = Channel(px, l.masks[0]), g = Channel(px, l.masks[1]), b = Channel(px, l.masks[2]);
@@ -133,21 +132,26 @@ void DecodeBitFieldsRow(const uint8_t* src, const BmpLayout& l, TDIBitmap& out, 
 
 }  // namespace
 
-bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out) {
+bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out, Bytes* owner) {
     BmpLayout l;
     if (!data || !ReadLayout(data, size, l)) return false;
     const int width = int(l.width);
     const int rows = int(l.height < 0 ? -l.height : l.height);
     TDIBitmap bitmap;
-    bitmap.Allocate(width, rows, l.bitCount);  // every row is written below
+    const size_t pixelBytes = bitmap.SetLayout(width, rows, l.bitCount);
     if (l.bitCount <= 8) bitmap.FPalette = ReadPalette(data, l);
     const uint8_t* pixels = data + l.pixelOffset;
     const size_t rowBytes = bitmap.RowBytes();
     const bool raw = l.compression == kRgb || MasksAreNative(l);
-    if (raw && l.height > 0) {
-        // Bottom row first, as the bitmap holds its rows.
-        std::memcpy(bitmap.FBits.data(), pixels, rowBytes * size_t(rows));
+    if (raw && l.height > 0 && owner) {
+        // Bottom row first, as the bitmap holds its rows: the file's buffer becomes the store.
+        std::memmove(owner->data(), pixels, pixelBytes);
+        owner->resize(pixelBytes);
+        bitmap.FBits = std::move(*owner);
+    } else if (raw && l.height > 0) {
+        bitmap.FBits.assign(pixels, pixels + pixelBytes);
     } else {
+        bitmap.FBits.assign(pixelBytes, 0);
         for (int i = 0; i < rows; ++i) {
             const uint8_t* src = pixels + size_t(i) * rowBytes;
             const int row = l.height < 0 ? i : rows - 1 - i;

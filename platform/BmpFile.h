@@ -4,12 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/Bytes.h"
+
 namespace qv {
 
 class TDIBitmap;
 
 // Fills out from the file in data; false (out unchanged) when the file is damaged or of a kind
 // not read here (compressed other than by bit fields, a depth that is not a bitmap depth).
-bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out);
+// owner, when given, is the buffer holding data; it may then become the bitmap's pixel store.
+bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out, Bytes* owner = nullptr);
 
 }  // namespace qv

@@ -97,30 +97,26 @@ size_t TDIBitmap::RowBytesFor(int width, int bitCount) {
 }
 
 TDIBitmap::TDIBitmap(int width, int height, int bitCount) {
-    Allocate(width, height, bitCount);
-    std::fill(FBits.begin(), FBits.end(), 0);
+    FBits.assign(SetLayout(width, height, bitCount), 0);
     if (bitCount <= 8) FPalette = DefaultPalette(bitCount);
 }
 
-void TDIBitmap::Allocate(int width, int height, int bitCount) {
+size_t TDIBitmap::SetLayout(int width, int height, int bitCount) {
     if (!IsValidBitCount(bitCount)) throw EBitmapError("bitmap: unsupported depth");
     if (width < 0 || height < 0 || width > kMaxDimension || height > kMaxDimension)
         throw EBitmapError("bitmap: size out of range");
     const size_t rowBytes = RowBytesFor(width, bitCount);
     if (height != 0 && rowBytes > kMaxPixelBytes / static_cast<size_t>(height))
         throw EBitmapError("bitmap: too large");
-    FBits.resize(rowBytes * static_cast<size_t>(height));
     if (bitCount > 8) FPalette.clear();
     FBitCount = bitCount;
     FWidth = width;
     FHeight = height;
     FRowBytes = rowBytes;
+    return rowBytes * static_cast<size_t>(height);
 }
 
-void TDIBitmap::SetSize(int width, int height) {
-    Allocate(width, height, FBitCount);
-    std::fill(FBits.begin(), FBits.end(), 0);
-}
+void TDIBitmap::SetSize(int width, int height) { FBits.assign(SetLayout(width, height, FBitCount), 0); }
 
 void TDIBitmap::SetPalette(const std::vector<TRGBQuad>& palette) {
     if (FBitCount > 8) return;
@@ -235,7 +231,14 @@ void TDIBitmap::SetPixelFormat(int bitCount) {
 
 bool TDIBitmap::LoadFromBytes(const uint8_t* data, size_t size) {
     TDIBitmap loaded;
-    if (!ReadBmp(data, size, loaded)) return false;
+    if (!ReadBmp(data, size, loaded, nullptr)) return false;
+    *this = std::move(loaded);
+    return true;
+}
+
+bool TDIBitmap::LoadFromBytes(Bytes&& data) {
+    TDIBitmap loaded;
+    if (!ReadBmp(data.data(), data.size(), loaded, &data)) return false;
     *this = std::move(loaded);
     return true;
 }

@@ -5,8 +5,6 @@
 // unused); 1, 4 and 8 bits index the palette, the leftmost pixel in the high bits of a byte.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <utility>
 #include <vector>
 
 #include "platform/Bytes.h"
@@ -73,6 +71,8 @@ public:
     // On bad input it reports false and leaves the bitmap as it was.
     bool LoadFromBytes(const uint8_t* data, size_t size);
     bool LoadFromBytes(const Bytes& data) { return LoadFromBytes(data.data(), data.size()); }
+    // The same; the file's buffer may become the bitmap's pixel store.
+    bool LoadFromBytes(Bytes&& data);
     // The file starts at the stream's position; the rest of the stream is read.
     bool LoadFromStream(TStream& stream);
 
@@ -93,27 +93,10 @@ public:
                   int destY);
 
 private:
-    // Pixel rows are filled by their writers; only SetSize clears them.
-    template <class T>
-    struct TNoInitAllocator : std::allocator<T> {
-        template <class U>
-        struct rebind {
-            using other = TNoInitAllocator<U>;
-        };
-        template <class U>
-        void construct(U* p) noexcept {
-            ::new (static_cast<void*>(p)) U;
-        }
-        template <class U, class... Args>
-        void construct(U* p, Args&&... args) {
-            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-        }
-    };
-    using TPixelBytes = std::vector<uint8_t, TNoInitAllocator<uint8_t>>;
-
-    friend bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out);
-    // Size and depth with every pixel byte, and the palette, left for the caller to write.
-    void Allocate(int width, int height, int bitCount);
+    friend bool ReadBmp(const uint8_t* data, size_t size, TDIBitmap& out, Bytes* owner);
+    // Checks and sets size and depth, leaving the pixel bytes and the palette to the caller;
+    // returns the number of pixel bytes.
+    size_t SetLayout(int width, int height, int bitCount);
     void SetRowColors(int row, const uint32_t* colors);
     uint8_t NearestIndex(uint32_t color) const;
 
@@ -121,7 +104,7 @@ private:
     int FHeight = 0;
     int FBitCount = 32;
     size_t FRowBytes = 0;
-    TPixelBytes FBits;
+    Bytes FBits;
     std::vector<TRGBQuad> FPalette;
 };
 

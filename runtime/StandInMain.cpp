@@ -5,8 +5,6 @@
 #include <string>
 
 #include "icon/TQVIcon.h"
-#include "platform/CodePage.h"
-#include "platform/Errors.h"
 #include "platform/ResId.h"
 #include "platform/TAnsiStringList.h"
 #include "platform/TModuleResources.h"
@@ -15,10 +13,7 @@ namespace {
 
 constexpr uint16_t RT_RCDATA = 10;
 
-// The runtime compares keys exactly, letter case included.
-std::string InfoValue(const qv::TAnsiStringList& info, const std::string& key) {
-    return info.Values(key, qv::TNameCase::Exact);
-}
+std::string InfoValue(const qv::TAnsiStringList& info, const std::string& key) { return info.Values(key); }
 
 }  // namespace
 
@@ -31,6 +26,7 @@ int main() {
             return 1;
         }
         qv::TAnsiStringList info;
+        info.SetCaseSensitive(true);  // the runtime compares keys exactly, letter case included
         info.LoadFromBytes(entry->data);
         std::printf("title: %s\n", InfoValue(info, "packname").c_str());
         const int count = std::stoi(InfoValue(info, "iconcount"));

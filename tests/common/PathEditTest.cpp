@@ -4,12 +4,12 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
 #include <string>
 
 #include "common/PathEdit.h"
 #include "platform/FileIO.h"
 #include "tests/text/CodePageScope.h"
+#include "tests/text/TempFolder.h"
 
 namespace qv {
 namespace {
@@ -68,22 +68,16 @@ TEST(PathEdit, RelativeProjectNamesTakeBackslashesAsDelimiters) {
 class LongNames : public testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/qvpathXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        char resolved[PATH_MAX];
-        ASSERT_NE(realpath(pattern, resolved), nullptr);
-        FDir = resolved;
         ASSERT_EQ(mkdir((FDir + "/MixedCase").c_str(), 0777), 0);
         WriteWholeFile(FDir + "/MixedCase/file.TXT", Bytes{1});
         char cwd[PATH_MAX];
         ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
         FOldCwd = cwd;
     }
-    void TearDown() override {
-        ASSERT_EQ(chdir(FOldCwd.c_str()), 0);
-        std::system(("rm -rf '" + FDir + "'").c_str());
-    }
-    std::string FDir, FOldCwd;
+    void TearDown() override { ASSERT_EQ(chdir(FOldCwd.c_str()), 0); }
+    test::TempFolder FFolder;
+    const std::string FDir = FFolder.Path();
+    std::string FOldCwd;
 };
 
 TEST_F(LongNames, AbsolutePathsKeepStoredNamesAndLoseMissingOnes) {

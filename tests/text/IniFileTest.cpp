@@ -2,26 +2,19 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/TIniFile.h"
+#include "tests/text/TempFolder.h"
 
 namespace qv {
 namespace {
 
 class IniFile : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/qviniXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        FDir = pattern;
-        FPath = FDir + "/settings.ini";
-    }
-    void TearDown() override { std::system(("rm -rf '" + FDir + "'").c_str()); }
 
     void Put(const std::string& text) { WriteWholeFile(FPath, Bytes(text.begin(), text.end())); }
     std::string Content() const {
@@ -35,7 +28,9 @@ protected:
         return Content();
     }
 
-    std::string FDir, FPath;
+    test::TempFolder FFolder;
+    const std::string FDir = FFolder.Path();
+    const std::string FPath = FDir + "/settings.ini";
 };
 
 TEST_F(IniFile, MissingFileAndMissingKeysReadAsTheDefault) {
@@ -209,6 +204,20 @@ TEST_F(IniFile, FailedWritesAreReportedAndNothingIsReplaced) {
     EXPECT_EQ(folder.ReadString("a", "b", "def"), "def");
     EXPECT_THROW(folder.WriteString("a", "b", "c"), EFOpenError);
     EXPECT_TRUE(DirectoryExists(FPath));
+}
+
+
+TEST(IniSampleFiles, ProjectAndSettingsFilesRead) {
+    const std::string data = QV_TEST_DATA "/valid/text/";
+    TIniFile project(data + "project.ipp");
+    EXPECT_EQ(project.ReadString("package", "iconsrcdir", ""), "icon\\");
+    EXPECT_EQ(project.ReadString("package", "outputdir", "def"), "");
+    EXPECT_EQ(project.ReadString("package", "bannerimage", "none"), "none");
+    TIniFile settings(data + "settings.ini");
+    EXPECT_EQ(settings.ReadInteger("window", "PosX", -1), 10);
+    EXPECT_EQ(settings.ReadInteger("window", "posy", -1), 20);
+    EXPECT_EQ(settings.ReadInteger("System", "IconThumbWidth", 0), 340);  // the last line has no break
+    EXPECT_EQ(settings.ReadString("Recent", "1", ""), "/home/u/p.ipp");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "platform/TMemoryStream.h"
 #include "platform/TUnicodeStringList.h"
 #include "tests/text/CodePageScope.h"
+#include "tests/text/TempFolder.h"
 
 namespace qv {
 namespace {
@@ -192,13 +192,8 @@ TEST(TextList, EditingKeepsOrderAndRejectsIndexesOutside) {
 
 class TextListFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/qvtextXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        FDir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + FDir + "'").c_str()); }
-    std::string FDir;
+    test::TempFolder FFolder;
+    const std::string FDir = FFolder.Path();
 };
 
 TEST_F(TextListFiles, FilesAndStreamsCarryTheSameBytes) {
@@ -237,6 +232,39 @@ TEST_F(TextListFiles, LargeTextLoadsWhole) {
     ASSERT_EQ(list.Count(), 200000);
     EXPECT_EQ(list[199999], u"line h");  // 199999 % 26 == 7
     EXPECT_EQ(list.Text(), text);
+}
+
+
+// The sample files under tests/data/valid/text, written the way other programs write them.
+std::string Sample(const char* name) { return std::string(QV_TEST_DATA "/valid/text/") + name; }
+
+TEST(SampleFiles, OneLanguageTextInThreeEncodingsReadsTheSame) {
+    CodePageScope scope("UTF-8");
+    TUnicodeStringList le, be, utf8;
+    le.LoadFromFile(Sample("lang0_sys_utf16le.txt"));
+    be.LoadFromFile(Sample("lang0_sys_utf16be.txt"));
+    utf8.LoadFromFile(Sample("lang0_sys_utf8.txt"));
+    EXPECT_EQ(le.Count(), 4);
+    EXPECT_EQ(be.Lines(), le.Lines());
+    EXPECT_EQ(utf8.Lines(), le.Lines());
+    EXPECT_EQ(le.Values(u"LabelDragDrop"), u"ここにドラッグ");
+    le.SetCaseSensitive(true);
+    EXPECT_EQ(le.Values(u"LabelDragDrop"), u"");
+    EXPECT_EQ(le.Values(u"fontsize"), u"9");
+
+    TUnicodeStringList languages;
+    languages.LoadFromFile(Sample("iconpacklang_mixed_breaks.txt"));
+    EXPECT_EQ(languages.Lines(), (Lines16{u"日本語", u"English", u"한국어", u"中文"}));
+}
+
+TEST(SampleFiles, PackageInformationWrittenInCp932) {
+    CodePageScope scope("CP932");
+    TAnsiStringList info;
+    info.LoadFromFile(Sample("iconpackinfo_cp932.txt"));
+    EXPECT_EQ(AnsiToUnicode(info.Values("packname")), u"テスト=パック");
+    EXPECT_EQ(AnsiToUnicode(info.Values("ICONNAME0")), u"表.ico");
+    EXPECT_EQ(info.Values("iconcount"), "2");
+    EXPECT_EQ(info.SaveToBytes(), ReadWholeFile(Sample("iconpackinfo_cp932.txt")));
 }
 
 }  // namespace
