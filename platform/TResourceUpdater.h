@@ -3,10 +3,11 @@
 // every resource in it, Update adds or replaces (same type, name and language), End writes the
 // file back as the bytes before the old overlay, the new stream and the trailer.
 //
-// End writes a temporary file in the same folder and renames it over the original, so that a
-// failure at any point leaves the original untouched and a running program can be updated. The
-// new file gets the original's mode (and owner, where allowed); a symbolic link is followed and
-// stays a link.
+// End writes a temporary file in the same folder and swaps it in for the original (a rename
+// where swapping is not supported), so that a failure at any point leaves the original
+// untouched and a running program can be updated. The new file gets the original's mode (and
+// owner, where allowed); a symbolic link is followed and stays a link. Like other tools that
+// write executables, End does not wait for the disk (no fsync).
 #include <memory>
 #include <string>
 #include <unordered_map>
