@@ -3,7 +3,10 @@
 // leaves the original as it was.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <dirent.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +14,8 @@
 #include "platform/TOverlay.h"
 #include "platform/TResourceUpdater.h"
 #include "tests/resources/ResTestSupport.h"
+
+extern char** environ;
 
 namespace qv {
 namespace {
@@ -143,6 +148,23 @@ TEST_F(ResourceUpdater, SymbolicLinkIsFollowedAndStaysALink) {
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(OverlayOf(target).size(), 1u);
+}
+
+TEST_F(ResourceUpdater, UpdatesAProgramWhileItRuns) {
+    const std::string path = FDir.File("sleeper.run");
+    test::CopyFile("/bin/sleep", path);
+    char arg0[] = "sleeper", arg1[] = "30";
+    char* argv[] = {arg0, arg1, nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ), 0);
+    auto u = TResourceUpdater::Begin(path);
+    ASSERT_NE(u, nullptr);
+    u->Update(ResId::Number(10), ResId::Name("A"), 0, BytesOf("a").data(), 1);
+    const bool ended = u->End();
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ASSERT_TRUE(ended) << u->Error();  // a file being executed cannot be opened for writing
+    EXPECT_EQ(OverlayOf(path).size(), 1u);
 }
 
 TEST_F(ResourceUpdater, FailedEndLeavesTheFileAsItWas) {

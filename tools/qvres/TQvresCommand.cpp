@@ -1,5 +1,7 @@
 #include "tools/qvres/TQvresCommand.h"
 
+#include <exception>
+
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/TModuleResources.h"
@@ -64,7 +66,9 @@ int TQvresCommand::Run(const TArgs& args) {
         if (command == "extract") return Extract(rest);
         if (command == "add") return Add(rest);
         if (command == "pack") return Pack(rest);
-    } catch (const EQVError& e) {
+    } catch (const std::exception& e) {
+        // Our own errors name the file and the damage; anything else (out of memory) still
+        // ends as a failure with its message rather than an abort.
         return Failure(e.what());
     }
     return Usage("unknown command \"" + command + "\"");
