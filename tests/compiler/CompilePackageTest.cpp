@@ -4,15 +4,18 @@
 
 #include <sys/stat.h>
 
-#include <array>
-#include <cstdio>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
-#include "TestProject.h"
 #include "compiler/QuorcompExports.h"
+#include "platform/ChildProcess.h"
 #include "platform/FileIO.h"
 #include "platform/TModuleResources.h"
+#include "tests/support/TestCommand.h"
+#include "tests/support/TestProject.h"
 
 namespace qv::test {
 namespace {
@@ -179,7 +182,7 @@ TEST_F(CompilePackageTest, OutputPathRules) {
     EXPECT_EQ(CompilePackage(relativeProject.c_str(), "x.run", 0), 1);  // not found from our folder
 }
 
-TEST_F(CompilePackageTest, BuildsAreByteIdenticalAndThePackageRunsAndFindsItsResources) {
+TEST_F(CompilePackageTest, BuildsAreByteIdenticalAndExecutable) {
     ASSERT_EQ(Compile(project.Path("one.run")), 0);
     ASSERT_EQ(Compile(project.Path("two.run")), 0);
     EXPECT_EQ(ReadWholeFile(project.Path("one.run")), ReadWholeFile(project.Path("two.run")));
@@ -187,14 +190,59 @@ TEST_F(CompilePackageTest, BuildsAreByteIdenticalAndThePackageRunsAndFindsItsRes
     struct stat st {};
     ASSERT_EQ(::stat(project.Path("one.run").c_str(), &st), 0);
     EXPECT_TRUE(st.st_mode & S_IXUSR);
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(("'" + project.Path("one.run") + "'").c_str(), "r"), ::pclose);
-    ASSERT_TRUE(pipe);
-    std::string out;
-    std::array<char, 256> buf{};
-    while (size_t n = std::fread(buf.data(), 1, buf.size(), pipe.get())) out.append(buf.data(), n);
-    EXPECT_NE(out.find("Demo=Icons"), std::string::npos) << out;
-    EXPECT_NE(out.find("c.ico (1 images)"), std::string::npos) << out;
 }
+
+// The probe reads any package by the viewer's rules for the package information.
+TEST_F(CompilePackageTest, TheProbeListsWhatAPackageCarries) {
+    ASSERT_EQ(Compile(project.Path("out.run")), 0);
+    const TCommandOutcome o = RunCommandLine(ShellQuoted(std::string(QV_BIN_DIR) + "/qvprobe") + " " +
+                                             ShellQuoted(project.Path("out.run")));
+    EXPECT_EQ(o.Status, 0);
+    EXPECT_EQ(o.Output, "title: Demo=Icons\nicon 0: a.ico (5 images)\nicon 1: b.ico (2 images)\n"
+                        "icon 2: c.ico (1 images)\n");
+}
+
+#ifdef QV_PACKAGE_IS_VIEWER
+// A package is the viewer: started on its own, under the offscreen platform, it finds its
+// resources and shows them (it reports its window once asked to), and it stays up until ended.
+class BuiltViewerTest : public CompilePackageTest {
+protected:
+    void SetUp() override {
+        CompilePackageTest::SetUp();
+        ASSERT_EQ(Compile(project.Path("viewer.run")), 0);
+    }
+    std::string Environment() const { return "QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 "; }
+};
+
+TEST_F(BuiltViewerTest, ShowsTheProjectsTitleBannerLanguagesReadmeAndIcons) {
+    const TCommandOutcome o =
+        RunCommandLine(Environment() + "QUORVEX_REPORT_SHOWN=1 " + ShellQuoted(project.Path("viewer.run")));
+    EXPECT_EQ(o.Status, 0);
+    for (const char* line : {"title: Demo=Icons\n", "application_title: Demo=Icons\n", "banner: yes\n",
+                             "languages: 2\n", "language: 日本語\n", "icons: 3\n", "readme_chars: 8\n",
+                             "agree_step: yes\n"})
+        EXPECT_NE(o.Output.find(line), std::string::npos) << line << "in:\n" << o.Output;
+}
+
+TEST_F(BuiltViewerTest, StaysUpUntilEnded) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::unsetenv("QUORVEX_REPORT_SHOWN");
+    const TProcessStart started = StartChildProcess({project.Path("viewer.run")}, "");
+    ASSERT_TRUE(started.Started()) << started.Error;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_TRUE(IsChildProcessRunning(started.Pid));
+    EXPECT_TRUE(KillChildProcess(started.Pid));
+}
+#else
+// Without Qt the package is the probe, which prints what it carries.
+TEST_F(CompilePackageTest, ThePackageRunsAndFindsItsResources) {
+    ASSERT_EQ(Compile(project.Path("probe.run")), 0);
+    const TCommandOutcome o = RunCommandLine(ShellQuoted(project.Path("probe.run")));
+    EXPECT_EQ(o.Status, 0);
+    EXPECT_NE(o.Output.find("title: Demo=Icons\n"), std::string::npos) << o.Output;
+    EXPECT_NE(o.Output.find("icon 2: c.ico (1 images)\n"), std::string::npos) << o.Output;
+}
+#endif
 
 TEST(GetVersionTest, Returns1002) { EXPECT_EQ(GetVersion(), 1002); }
 

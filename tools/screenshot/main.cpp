@@ -10,6 +10,7 @@
 #include "tools/screenshot/DemoScenes.h"
 #include "tools/screenshot/MessageDlgScenes.h"
 #include "tools/screenshot/TScreenshotScenes.h"
+#include "tools/screenshot/ViewerScenes.h"
 #include "tools/screenshot/WidgetScreenshot.h"
 
 namespace {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     qv::TQvApplication app(argc, argv);
     qv::RegisterDemoScenes();
     qv::RegisterMessageDlgScenes();
+    qv::RegisterViewerScenes();
 
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 1 && args[0] == QLatin1String("--list")) {

@@ -1,4 +1,4 @@
-#include "TestProject.h"
+#include "tests/support/TestProject.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -55,6 +55,23 @@ void TestProject::WriteDefault() {
     WriteFile("icon/a.ico", Fixture("five.ico"));
     WriteFile("icon/b.ico", Fixture("two.ico"));
     WriteFile("c.ico", Fixture("one.ico"));  // not in the icon folder: found in the project folder
+}
+
+std::vector<std::string> TestProject::InfoLinesForIcons(const std::vector<std::string>& names) {
+    std::vector<std::string> lines = {"packname=Demo", "showiconbit=32", "showiconwidth=32", "showiconheight=32",
+                                      "iconcount=" + std::to_string(names.size())};
+    for (size_t i = 0; i < names.size(); ++i) lines.push_back("iconname" + std::to_string(i) + "=" + names[i]);
+    return lines;
+}
+
+void TestProject::WriteManyIcons(int count, const Bytes& iconFile) {
+    WriteDefault();
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        names.push_back("i" + std::to_string(i) + ".ico");
+        WriteFile("icon/" + names.back(), iconFile);
+    }
+    WriteInfo(InfoLinesForIcons(names));
 }
 
 void TestProject::WriteProjectFile(const std::vector<std::string>& lines) {

@@ -19,6 +19,9 @@ public:
 
     // The complete default set: two languages, three icons (icon/), banner, version block.
     void WriteDefault();
+    // The default set with count icons instead: copies of iconFile named i0.ico, i1.ico, ... in
+    // the icon folder, and an info file with the default scalar keys (no agreement step).
+    void WriteManyIcons(int count, const Bytes& iconFile);
     void WriteProjectFile(const std::vector<std::string>& lines);
     void WriteInfo(const std::vector<std::string>& lines);
     void WriteFile(const std::string& name, const Bytes& data);
@@ -29,6 +32,8 @@ public:
     static Bytes Fixture(const std::string& relative);  // a file under tests/data/valid/compiler
     static std::vector<std::string> DefaultProjectLines();
     static std::vector<std::string> DefaultInfoLines();
+    // Info lines with packname, showicon*, the icon count and iconname lines for names.
+    static std::vector<std::string> InfoLinesForIcons(const std::vector<std::string>& names);
 
 private:
     std::string FFolder;

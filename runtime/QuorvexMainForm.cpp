@@ -1,0 +1,502 @@
+#include "runtime/QuorvexMainForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+
+#include "common/ui/qvMessageDlgFormW.h"
+#include "icon/TQVIcon.h"
+#include "platform/CodePage.h"
+#include "platform/ResId.h"
+#include "platform/TAnsiStringList.h"
+#include "platform/TModuleResources.h"
+#include "platform/TUnicodeStringList.h"
+#include "platform/qt/ShellOpen.h"
+#include "platform/qt/TQvApplication.h"
+#include "runtime/DesignFonts.h"
+#include "runtime/IconImages.h"
+#include "runtime/IconTiles.h"
+#include "runtime/NameValue.h"
+#include "runtime/QuorvexCopyToForm.h"
+#include "runtime/StrConvert.h"
+#include "runtime/TBannerImage.h"
+#include "runtime/TControlLayout.h"
+#include "runtime/TReadmeHighlighter.h"
+#include "runtime/TSplitter.h"
+
+namespace qv {
+
+TtntfrmQuorvex* tntfrmQuorvex = nullptr;
+
+namespace {
+
+constexpr uint16_t RT_RCDATA = 10;
+constexpr int kClientWidth = 545;
+constexpr int kClientHeight = 466;
+constexpr int kTopHeight = 201;
+constexpr int kSplitterHeight = 8;
+// The largest font size the platform's font dialog offers; larger values are taken as it.
+constexpr int kMaxFontPoints = 1638;
+
+QString Widen(const std::string& ansi) { return QString::fromStdU16String(AnsiToUnicode(ansi)); }
+
+std::unique_ptr<TStream> OpenPackageResource(const std::string& name) {
+    return TModuleResources::Self().Open(ResId::Number(RT_RCDATA), ResId::Name(name));
+}
+
+// A Unicode text resource of the package, read with byte-order mark detection.
+TUnicodeStringList ReadUnicodeResource(const std::string& name) {
+    TUnicodeStringList list;
+    list.LoadFromStream(*OpenPackageResource(name));
+    return list;
+}
+
+std::string IndexedName(const char* prefix, int index, const char* suffix) {
+    return prefix + std::to_string(index) + suffix;
+}
+
+QString JoinLines(const TUnicodeStringList& list) {
+    QString text;
+    for (int i = 0; i < list.Count(); ++i) {
+        if (i > 0) text += QLatin1Char('\n');
+        text += QString::fromStdU16String(list[i]);
+    }
+    return text;
+}
+
+// Auto-sized as the design's labels are; a right-justified label keeps its right edge.
+void FitLabel(QLabel* label) {
+    const QRect before = label->geometry();
+    const QSize size = label->sizeHint();
+    const int x = (label->alignment() & Qt::AlignRight) ? before.right() + 1 - size.width() : before.x();
+    label->setGeometry(x, before.y(), size.width(), size.height());
+}
+
+}  // namespace
+
+TtntfrmQuorvex::TtntfrmQuorvex(QWidget* parent) : QWidget(parent) {
+    tntfrmQuorvex = this;
+    CreateControls();
+    Reported([this] { TntFormCreate(); });
+}
+
+TtntfrmQuorvex::~TtntfrmQuorvex() {
+    FPackIcons.clear();
+    FInfo.FIconNames.Clear();
+    for (const std::string& folder : FTempFolders) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    if (tntfrmQuorvex == this) tntfrmQuorvex = nullptr;
+}
+
+// ---- The design -------------------------------------------------------------------------------
+
+void TtntfrmQuorvex::CreateControls() {
+    setObjectName(QStringLiteral("tntfrmQuorvex"));
+    setWindowTitle(QStringLiteral("Quorvex"));
+    setFont(DesignFormFont());
+    setBackgroundRole(QPalette::Button);
+    resize(kClientWidth, kClientHeight);
+    FLayout = new TControlLayout(this);
+
+    tntpnlTop = CreatePanel(this, "tntpnlTop", kTopHeight);
+    FTopLayout = new TControlLayout(tntpnlTop);
+    CreateHeader();
+    tnttxtReadme = new QPlainTextEdit(tntpnlTop);
+    tnttxtReadme->setObjectName(QStringLiteral("tnttxtReadme"));
+    tnttxtReadme->setReadOnly(true);
+    tnttxtReadme->setFont(DesignReadmeFont());
+    tnttxtReadme->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tnttxtReadme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tnttxtReadme->viewport()->setMouseTracking(true);
+    FTopLayout->AddTop(tntpnlHeader);
+    FTopLayout->AddClient(tnttxtReadme);
+
+    csplMain = new TSplitter(this, tntpnlTop, [this](int height) { SetTopPanelHeight(height); });
+    csplMain->setObjectName(QStringLiteral("csplMain"));
+    csplMain->resize(kClientWidth, kSplitterHeight);
+
+    tntpnlBottom = CreatePanel(this, "tntpnlBottom", kClientHeight - kTopHeight - kSplitterHeight);
+    FBottomLayout = new TControlLayout(tntpnlBottom);
+    CreateCommandStrip();
+    CreateIconList();
+    FBottomLayout->AddTop(tntpnlDragDrop);
+    FBottomLayout->AddClient(tntlvIcon);
+
+    FLayout->AddTop(tntpnlTop);
+    FLayout->AddTop(csplMain);
+    FLayout->AddClient(tntpnlBottom);
+
+    connect(tntbtnAgree, &QPushButton::clicked, this, [this] { tntbtnAgreeClick(); });
+    connect(tntimgBanner, &TBannerImage::clicked, this, [this] { tntimgBannerClick(); });
+    connect(tntcboIconPackLang, qOverload<int>(&QComboBox::activated), this, [this] { tntcboIconPackLangSelect(); });
+}
+
+void TtntfrmQuorvex::CreateHeader() {
+    tntpnlHeader = CreatePanel(tntpnlTop, "tntpnlHeader", 31);
+    FHeaderLayout = new TControlLayout(tntpnlHeader);
+    tntlblLang = CreateLabel(tntpnlHeader, "tntlblLang", 8, 8);
+    tntlblLang->setText(QStringLiteral("Language:"));
+    FitLabel(tntlblLang);
+
+    tntcboIconPackLang = new QComboBox(tntpnlHeader);
+    tntcboIconPackLang->setObjectName(QStringLiteral("tntcboIconPackLang"));
+    tntcboIconPackLang->setEditable(false);
+    tntcboIconPackLang->setGeometry(64, 6, 137, 21);
+
+    tntimgBanner = new TBannerImage(tntpnlHeader);
+    tntimgBanner->setObjectName(QStringLiteral("tntimgBanner"));
+    tntimgBanner->setGeometry(457, 0, 88, 31);
+    tntimgBanner->hide();
+    FHeaderLayout->AddAnchored(tntimgBanner, TControlLayout::akTop | TControlLayout::akRight);
+}
+
+void TtntfrmQuorvex::CreateCommandStrip() {
+    tntpnlDragDrop = CreatePanel(tntpnlBottom, "tntpnlDragDrop", 33);
+    FStripLayout = new TControlLayout(tntpnlDragDrop);
+    tntlblDragDrop = CreateLabel(tntpnlDragDrop, "tntlblDragDrop", 8, 10);
+    tntlblDragOr = CreateLabel(tntpnlDragDrop, "tntlblDragOr", 287, 10);
+    tntlblDragOr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tntbtnCopyTo = CreateButton(tntpnlDragDrop, "tntbtnCopyTo", "tntbtncopyto", QRect(367, 4, 169, 25));
+    tntbtnAgree = CreateButton(tntpnlDragDrop, "tntbtnAgree", "tntbtnAgree", QRect(128, 4, 289, 25));
+    tntbtnAgree->hide();
+    FStripLayout->AddAnchored(tntlblDragOr, TControlLayout::akTop | TControlLayout::akRight);
+    FStripLayout->AddAnchored(tntbtnCopyTo, TControlLayout::akTop | TControlLayout::akRight);
+    FStripLayout->AddAnchored(tntbtnAgree, TControlLayout::akLeft | TControlLayout::akTop | TControlLayout::akRight |
+                                               TControlLayout::akBottom);
+}
+
+void TtntfrmQuorvex::CreateIconList() {
+    tntlvIcon = new QListWidget(tntpnlBottom);
+    tntlvIcon->setObjectName(QStringLiteral("tntlvIcon"));
+    tntlvIcon->setViewMode(QListView::IconMode);
+    tntlvIcon->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tntlvIcon->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tntlvIcon->setResizeMode(QListView::Adjust);
+    tntlvIcon->setMovement(QListView::Static);
+    tntlvIcon->setWordWrap(true);
+    tntlvIcon->setTextElideMode(Qt::ElideRight);
+    // The selection stays as visible when the list has no focus.
+    QPalette palette = tntlvIcon->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    tntlvIcon->setPalette(palette);
+}
+
+QWidget* TtntfrmQuorvex::CreatePanel(QWidget* parent, const char* name, int height) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(0, 0, parent->width(), height);
+    return panel;
+}
+
+QLabel* TtntfrmQuorvex::CreateLabel(QWidget* parent, const char* name, int x, int y) {
+    auto* label = new QLabel(QString::fromLatin1(name), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(x, y);
+    FitLabel(label);
+    return label;
+}
+
+QPushButton* TtntfrmQuorvex::CreateButton(QWidget* parent, const char* name, const char* caption,
+                                          const QRect& geometry) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+// ---- TntFormCreate ----------------------------------------------------------------------------
+
+void TtntfrmQuorvex::TntFormCreate() {
+    ReadPackageInfo();
+    if (!FInfo.FPackName.empty()) {
+        QGuiApplication::setApplicationDisplayName(Widen(FInfo.FPackName));
+        setWindowTitle(Widen(FInfo.FPackName));
+    }
+    EnsureMessageDlgForm();
+    LoadBanner();
+    ReadLanguageList();
+    imlIcon.SetSize(QSize(FInfo.FShowIconWidth, FInfo.FShowIconHeight));
+    BuildIconList();
+    PrepareReadme();
+}
+
+void TtntfrmQuorvex::ReadPackageInfo() {
+    TAnsiStringList lines;
+    lines.LoadFromStream(*OpenPackageResource("ICONPACKINFO"));
+    try {
+        FInfo.Read(lines, [this](bool agreeStep) { ApplyAgreeButton(agreeStep); });
+    } catch (...) {
+        ApplyBannerUrl();
+        throw;
+    }
+    ApplyBannerUrl();
+}
+
+void TtntfrmQuorvex::ApplyBannerUrl() {
+    if (FInfo.FBannerUrl) tntimgBanner->setToolTip(Widen(*FInfo.FBannerUrl));
+    if (FInfo.FBannerHandCursor) tntimgBanner->setCursor(Qt::PointingHandCursor);
+}
+
+void TtntfrmQuorvex::LoadBanner() {
+    // The banner is optional: no resource, or data that is not a PNG image, leaves it hidden.
+    const ResEntry* banner = TModuleResources::Self().Find(ResId::Number(RT_RCDATA), ResId::Name("BANNERIMAGE"));
+    if (!banner) return;
+    const QImage picture = DecodePngImage(banner->data);
+    if (picture.isNull()) return;
+    tntimgBanner->SetPicture(QPixmap::fromImage(picture));
+    tntimgBanner->show();
+}
+
+void TtntfrmQuorvex::ReadLanguageList() {
+    const TUnicodeStringList languages = ReadUnicodeResource("ICONPACKLANG");
+    QStringList entries;
+    entries.reserve(languages.Count());
+    for (const std::u16string& line : languages.Lines()) entries << QString::fromStdU16String(line);
+    tntcboIconPackLang->addItems(entries);
+    tntcboIconPackLang->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+}
+
+void TtntfrmQuorvex::BuildIconList() {
+    const int width = FInfo.FShowIconWidth, height = FInfo.FShowIconHeight;
+    tntlvIcon->setIconSize(QSize(width, height));
+    const QFontMetrics metrics(tntlvIcon->font());
+    tntlvIcon->setGridSize(QSize(std::max(width, 32) + 43, height + 2 * metrics.height() + 12));
+    const QColor background = tntlvIcon->palette().color(QPalette::Base);
+    // Containers are made one by one as their groups are read, so a damaged count allocates
+    // nothing up front: the first group that is missing ends the list.
+    for (int i = 0; i < FInfo.FIconCount; ++i) {
+        FPackIcons.push_back(std::make_unique<TQVIcon>());
+        FPackIcons.back()->LoadFromResourceName(IndexedName("_ICONPACK", i, ""));
+        const TIconTile cell = BuildIconTile(*FPackIcons.back(), FInfo.FShowIconBit, width, height, background);
+        const int index = imlIcon.Add(cell.Tile, cell.Mask);
+        auto* item = new QListWidgetItem(Widen(FInfo.FIconNames[i]));
+        item->setIcon(QIcon(QPixmap::fromImage(imlIcon.Image(index))));
+        tntlvIcon->addItem(item);
+    }
+}
+
+void TtntfrmQuorvex::PrepareReadme() {
+    FReadmeHighlighter = new TReadmeHighlighter(tnttxtReadme->document());
+    tnttxtReadme->viewport()->installEventFilter(this);
+}
+
+// ---- Language application ---------------------------------------------------------------------
+
+void TtntfrmQuorvex::tntcboIconPackLangSelect() {
+    Reported([this] { ApplyLanguage(); });
+}
+
+void TtntfrmQuorvex::ApplyLanguage() {
+    const int n = tntcboIconPackLang->currentIndex();
+    tnttxtReadme->setPlainText(JoinLines(ReadUnicodeResource(IndexedName("LANG", n, "_README"))));
+    const TUnicodeStringList texts = ReadUnicodeResource(IndexedName("LANG", n, "_SYS"));
+    std::u16string name, value;
+    for (const std::u16string& line : texts.Lines()) {
+        SplitNameValueW(line, name, value);
+        if (const TLanguageKey* key = FindLanguageKey(name)) key->Apply(*this, QString::fromStdU16String(value));
+    }
+}
+
+const TtntfrmQuorvex::TLanguageKey* TtntfrmQuorvex::FindLanguageKey(std::u16string_view name) {
+    using F = TtntfrmQuorvex;
+    static const TLanguageKey keys[] = {
+        {u"labeldragdrop", [](F& f, const QString& v) { f.SetLabelCaption(f.tntlblDragDrop, v); }},
+        {u"labeldragor", [](F& f, const QString& v) { f.SetLabelCaption(f.tntlblDragOr, v); }},
+        {u"buttoncopyto",
+         [](F& f, const QString& v) {
+             f.tntbtnCopyTo->setText(v);
+             if (tntfrmIconPackCopyTo) tntfrmIconPackCopyTo->setWindowTitle(v);
+         }},
+        {u"checkselectonly", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->tntchkSelectOnly->setText(v); }},
+        {u"buttonbrowse", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->tntbtnBrowse->setText(v); }},
+        {u"buttonstart", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->tntbtnStart->setText(v); }},
+        {u"buttonagree", [](F& f, const QString& v) { f.tntbtnAgree->setText(v); }},
+        {u"confirmmakefolder", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FConfirmMakeFolderText = v; }},
+        {u"errormakefolder", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FErrorMakeFolderText = v; }},
+        {u"buttonYes", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnYes->setText(v); }},
+        {u"buttonNo", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnNo->setText(v); }},
+        {u"buttonCancel", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnCancel->setText(v); }},
+        {u"buttonNoToAll", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnNoToAll->setText(v); }},
+        {u"buttonYesToAll", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnYesToAll->setText(v); }},
+        {u"confirmoverwrite", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FConfirmOverwriteText = v; }},
+        {u"errormakefile", [](F& f, const QString& v) { f.FErrorMakeFileText = v; }},
+        {u"titleconfirm", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FTitleConfirmText = v; }},
+        {u"titleerror", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FTitleErrorText = v; }},
+        {u"fontname", [](F& f, const QString& v) { f.SetFontName(v); }},
+        {u"fontsize", [](F& f, const QString& v) { f.SetFontSize(StrToIntW(v.toStdU16String())); }},
+    };
+    for (const TLanguageKey& key : keys)
+        if (key.Name == name) return &key;
+    return nullptr;
+}
+
+void TtntfrmQuorvex::SetLabelCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    FitLabel(label);
+    FStripLayout->Realign();
+}
+
+// Labels other than tntlblLang, the read-me and the buttons of this window; labels other than
+// one named tntlblLang, check boxes and buttons of the copy-to dialog.
+std::vector<QWidget*> TtntfrmQuorvex::RefontTargets() const {
+    std::vector<QWidget*> targets;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->window() != window()) continue;
+        if ((qobject_cast<QLabel*>(w) && w != tntlblLang) || qobject_cast<QPlainTextEdit*>(w) ||
+            qobject_cast<QPushButton*>(w))
+            targets.push_back(w);
+    }
+    if (tntfrmIconPackCopyTo) {
+        for (QWidget* w : tntfrmIconPackCopyTo->findChildren<QWidget*>()) {
+            if (w->window() != tntfrmIconPackCopyTo) continue;
+            if ((qobject_cast<QLabel*>(w) && w->objectName() != QLatin1String("tntlblLang")) ||
+                qobject_cast<QCheckBox*>(w) || qobject_cast<QPushButton*>(w))
+                targets.push_back(w);
+        }
+    }
+    return targets;
+}
+
+void TtntfrmQuorvex::SetFontName(const QString& name) {
+    // Font names are kept in the system code page.
+    const QString family = QString::fromStdU16String(AnsiToUnicode(UnicodeToAnsi(name.toStdU16String())));
+    for (QWidget* w : RefontTargets()) {
+        QFont font = w->font();
+        font.setFamily(family);
+        w->setFont(font);
+    }
+    FitLabels();
+}
+
+void TtntfrmQuorvex::SetFontSize(int32_t size) {
+    // A negative size is a character height in pixels; 0 leaves the fonts as they are.
+    if (size == 0) return;
+    for (QWidget* w : RefontTargets()) {
+        QFont font = w->font();
+        if (size > 0)
+            font.setPointSize(std::min(size, kMaxFontPoints));
+        else
+            font.setPixelSize(int(std::min<int64_t>(-int64_t(size), kMaxFontPoints)));
+        w->setFont(font);
+    }
+    FitLabels();
+}
+
+void TtntfrmQuorvex::FitLabels() {
+    FitLabel(tntlblDragDrop);
+    FitLabel(tntlblDragOr);
+    FStripLayout->Realign();
+}
+
+// ---- Agreement, banner, read-me links ---------------------------------------------------------
+
+void TtntfrmQuorvex::ApplyAgreeButton(bool agreeStep) {
+    tntbtnAgree->setVisible(agreeStep);
+    for (QWidget* w : {static_cast<QWidget*>(tntlblDragDrop), static_cast<QWidget*>(tntlblDragOr),
+                       static_cast<QWidget*>(tntbtnCopyTo), static_cast<QWidget*>(tntlvIcon)})
+        w->setVisible(!agreeStep);
+    if (agreeStep) SetTopPanelHeight(height() - tntpnlDragDrop->height() - csplMain->height());
+}
+
+void TtntfrmQuorvex::tntbtnAgreeClick() {
+    tntbtnAgree->hide();
+    tntlblDragDrop->show();
+    tntlblDragOr->show();
+    tntbtnCopyTo->show();
+    SetTopPanelHeight(height() / 6);
+    tntlvIcon->show();
+}
+
+void TtntfrmQuorvex::SetTopPanelHeight(int height) {
+    tntpnlTop->resize(tntpnlTop->width(), std::max(0, height));
+    FLayout->Realign();
+}
+
+void TtntfrmQuorvex::tntimgBannerClick() {
+    const QString url = tntimgBanner->toolTip();
+    if (!url.isEmpty()) OpenLinkAddress(url);
+}
+
+QString TtntfrmQuorvex::ReadmeLinkAt(const QPoint& viewportPos) const {
+    if (!FReadmeHighlighter) return {};
+    const QTextCursor near = tnttxtReadme->cursorForPosition(viewportPos);
+    const QTextBlock block = near.block();
+    // The character under the point: the one after the nearest boundary, or the one before it
+    // when the point is left of that boundary.
+    const int boundary = near.positionInBlock();
+    const int index = viewportPos.x() < tnttxtReadme->cursorRect(near).x() ? boundary - 1 : boundary;
+    const QString text = block.text();
+    if (index < 0 || index >= text.size()) return {};
+    QTextCursor at(block);
+    at.setPosition(block.position() + index);
+    const QRect start = tnttxtReadme->cursorRect(at);
+    const int advance = std::max(1, QFontMetrics(tnttxtReadme->font()).horizontalAdvance(text.at(index)));
+    if (viewportPos.y() < start.top() || viewportPos.y() > start.bottom() || viewportPos.x() < start.x() ||
+        viewportPos.x() >= start.x() + advance)
+        return {};  // beside the text, not on it
+    const std::optional<TLinkRange> link = TReadmeHighlighter::LinkAt(block, index);
+    return link ? text.mid(int(link->Start), int(link->Length)) : QString();
+}
+
+bool TtntfrmQuorvex::ReadmeWndProc(QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool onLink = !ReadmeLinkAt(mouse->position().toPoint()).isEmpty();
+        tnttxtReadme->viewport()->setCursor(onLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+        return false;
+    }
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    const QString link = ReadmeLinkAt(mouse->position().toPoint());
+    if (link.isEmpty()) return false;
+    OpenLinkAddress(link);  // what the shell makes of it is not the viewer's concern
+    return true;
+}
+
+bool TtntfrmQuorvex::eventFilter(QObject* watched, QEvent* event) {
+    if (tnttxtReadme && watched == tnttxtReadme->viewport()) return ReadmeWndProc(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Showing ----------------------------------------------------------------------------------
+
+void TtntfrmQuorvex::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (FShown) return;
+    FShown = true;
+    if (!parentWidget()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect frame = frameGeometry();
+            move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
+    tntcboIconPackLangSelect();
+}
+
+void TtntfrmQuorvex::Reported(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (...) {
+        TQvApplication::ShowException(std::current_exception());
+    }
+}
+
+}  // namespace qv
