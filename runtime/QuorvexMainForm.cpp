@@ -190,6 +190,8 @@ void TtntfrmQuorvex::CreateIconList() {
     tntlvIcon->setMovement(QListView::Static);
     tntlvIcon->setWordWrap(true);
     tntlvIcon->setTextElideMode(Qt::ElideRight);
+    // Every cell has the grid's size, so the list need not measure each caption to lay out.
+    tntlvIcon->setUniformItemSizes(true);
     // The selection stays as visible when the list has no focus.
     QPalette palette = tntlvIcon->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -284,8 +286,8 @@ void TtntfrmQuorvex::BuildIconList() {
     for (int i = 0; i < FInfo.FIconCount; ++i) {
         FPackIcons.push_back(std::make_unique<TQVIcon>());
         FPackIcons.back()->LoadFromResourceName(IndexedName("_ICONPACK", i, ""));
-        const TIconTile cell = BuildIconTile(*FPackIcons.back(), FInfo.FShowIconBit, width, height, background);
-        const int index = imlIcon.Add(cell.Tile, cell.Mask);
+        TIconTile cell = BuildIconTile(*FPackIcons.back(), FInfo.FShowIconBit, width, height, background);
+        const int index = imlIcon.Add(std::move(cell.Tile), cell.Mask);
         auto* item = new QListWidgetItem(Widen(FInfo.FIconNames[i]));
         item->setIcon(QIcon(QPixmap::fromImage(imlIcon.Image(index))));
         tntlvIcon->addItem(item);

@@ -1,5 +1,7 @@
 #include "runtime/TImageList.h"
 
+#include <algorithm>
+
 namespace qv {
 
 void TImageList::SetSize(const QSize& size) {
@@ -7,16 +9,18 @@ void TImageList::SetSize(const QSize& size) {
     FImages.clear();
 }
 
-int TImageList::Add(const QImage& tile, const QImage& mask) {
-    QImage image = tile.convertToFormat(QImage::Format_ARGB32);
-    const QImage shape = mask.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
+int TImageList::Add(QImage tile, const QImage& mask) {
+    QImage image = tile.format() == QImage::Format_ARGB32 ? std::move(tile) : tile.convertToFormat(QImage::Format_ARGB32);
+    const QImage shape = mask.format() == QImage::Format_ARGB32 ? mask : mask.convertToFormat(QImage::Format_ARGB32);
+    const int width = image.width(), height = image.height();
+    const int maskWidth = std::min(width, shape.width()), maskHeight = std::min(height, shape.height());
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const auto* maskLine = y < shape.height() ? reinterpret_cast<const QRgb*>(shape.constScanLine(y)) : nullptr;
-        for (int x = 0; x < image.width(); ++x) {
-            const bool shown = maskLine && x < shape.width() && (maskLine[x] & 0xFFFFFF) == 0;
-            line[x] = shown ? (line[x] | 0xFF000000u) : (line[x] & 0xFFFFFF);
-        }
+        const auto* maskLine = y < maskHeight ? reinterpret_cast<const QRgb*>(shape.constScanLine(y)) : nullptr;
+        const int covered = maskLine ? maskWidth : 0;
+        for (int x = 0; x < covered; ++x)
+            line[x] = (maskLine[x] & 0xFFFFFF) == 0 ? (line[x] | 0xFF000000u) : (line[x] & 0xFFFFFF);
+        for (int x = covered; x < width; ++x) line[x] &= 0xFFFFFF;
     }
     FImages.push_back(std::move(image));
     return Count() - 1;

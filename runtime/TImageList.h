@@ -15,8 +15,8 @@ public:
     void SetSize(const QSize& size);  // removes every image
     QSize Size() const { return FSize; }
 
-    // Returns the new image's index.
-    int Add(const QImage& tile, const QImage& mask);
+    // Returns the new image's index. The tile becomes the image (pass it moved).
+    int Add(QImage tile, const QImage& mask);
     int Count() const { return int(FImages.size()); }
     const QImage& Image(int index) const { return FImages.at(size_t(index)); }
 

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QFont>
 
+#include <memory>
+
 #include "common/ui/qvMessageDlgFormW.h"
 #include "icon/TQVIcon.h"
 #include "platform/qt/TQvApplication.h"
@@ -20,13 +22,15 @@ int TQuorvexProgram::Run(int argc, char** argv) {
     font.setFamily(QStringLiteral("Tahoma"));
     QApplication::setFont(font);
     InstallMessageDlgW();
+    std::unique_ptr<TShownReport> report;
+    if (TShownReport::Requested()) report = std::make_unique<TShownReport>();
     QGuiApplication::setApplicationDisplayName(DefaultApplicationTitle(QCoreApplication::applicationFilePath()));
     QApplication::setWindowIcon(ApplicationIcon());
 
     TtntfrmQuorvex window;
     TtntfrmIconPackCopyTo copyTo(&window);
     window.show();
-    if (TShownReport::Requested()) TShownReport::AfterFirstShowing(window);
+    if (report) report->AfterFirstShowing(window);
     return app.exec();
 }
 

@@ -34,8 +34,12 @@ QString YesNo(bool value) { return value ? QStringLiteral("yes") : QStringLitera
 
 bool TShownReport::Requested() { return !qEnvironmentVariableIsEmpty(kVariable); }
 
+TShownReport::TShownReport() : FScope(*this) {}
+
+void TShownReport::ShowErrorBox(const QString& message) { FErrors << message; }
+
 void TShownReport::AfterFirstShowing(const TtntfrmQuorvex& window) {
-    QTimer::singleShot(0, &window, [&window] {
+    QTimer::singleShot(0, &window, [this, &window] {
         QCoreApplication::processEvents();
         const QByteArray text = (Line("shown_us", QString::number(MonotonicMicroseconds())) + Text(window)).toUtf8();
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
@@ -44,14 +48,16 @@ void TShownReport::AfterFirstShowing(const TtntfrmQuorvex& window) {
     });
 }
 
-QString TShownReport::Text(const TtntfrmQuorvex& window) {
+QString TShownReport::Text(const TtntfrmQuorvex& window) const {
+    QString errors;
+    for (const QString& message : FErrors) errors += Line("error", message);
     return Line("title", window.windowTitle()) + Line("application_title", QGuiApplication::applicationDisplayName()) +
            Line("banner", YesNo(window.tntimgBanner->isVisible())) +
            Line("languages", QString::number(window.tntcboIconPackLang->count())) +
            Line("language", window.tntcboIconPackLang->currentText()) +
            Line("icons", QString::number(window.tntlvIcon->count())) +
            Line("readme_chars", QString::number(window.tnttxtReadme->document()->characterCount() - 1)) +
-           Line("agree_step", YesNo(window.tntbtnAgree->isVisible()));
+           Line("agree_step", YesNo(window.tntbtnAgree->isVisible())) + errors;
 }
 
 }  // namespace qv

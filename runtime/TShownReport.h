@@ -3,23 +3,39 @@
 // prints what its window shows once the first showing has been handled, and then quits. Lines of
 // "name: value" on standard output, the first one the moment of the report on the system's
 // monotonic clock, so a caller that started the process can take the time from start to window.
+// While the report is wanted nobody sits at the screen, so the report stands in as the seams:
+// error boxes become "error:" lines of the report instead of windows waiting for a click.
 #include <QString>
+#include <QStringList>
+
+#include "platform/qt/TQtSystemSeams.h"
+#include "platform/qt/TScopedSeams.h"
 
 namespace qv {
 
 class TtntfrmQuorvex;
 
-class TShownReport {
+class TShownReport : public TQtSystemSeams {
 public:
     static constexpr const char* kVariable = "QUORVEX_REPORT_SHOWN";
 
     static bool Requested();
+
+    // In force as the seams for its lifetime.
+    TShownReport();
+
     // Arranges for the report to be printed, and the program to quit, as soon as the events that
     // the showing posted have been handled.
-    static void AfterFirstShowing(const TtntfrmQuorvex& window);
-    // The report's lines: shown_us, title, application_title, banner, languages, language,
-    // icons, readme_chars, agree_step.
-    static QString Text(const TtntfrmQuorvex& window);
+    void AfterFirstShowing(const TtntfrmQuorvex& window);
+    // The report's lines after shown_us: title, application_title, banner, languages, language,
+    // icons, readme_chars, agree_step, then one "error:" line per error box.
+    QString Text(const TtntfrmQuorvex& window) const;
+
+    void ShowErrorBox(const QString& message) override;
+
+private:
+    TScopedSeams FScope;
+    QStringList FErrors;
 };
 
 }  // namespace qv
