@@ -109,7 +109,7 @@ void TtntfrmQuorvex::CreateControls() {
     setObjectName(QStringLiteral("tntfrmQuorvex"));
     setWindowTitle(QStringLiteral("Quorvex"));
     setFont(DesignFormFont());
-    setBackgroundRole(QPalette::Button);
+    setBackgroundRole(QPalette::Window);
     resize(kClientWidth, kClientHeight);
     FLayout = new TControlLayout(this);
 
