@@ -8,6 +8,7 @@
 
 #include "platform/qt/TQvApplication.h"
 #include "tools/screenshot/DemoScenes.h"
+#include "tools/screenshot/MessageDlgScenes.h"
 #include "tools/screenshot/TScreenshotScenes.h"
 #include "tools/screenshot/WidgetScreenshot.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qv::TQvApplication app(argc, argv);
     qv::RegisterDemoScenes();
+    qv::RegisterMessageDlgScenes();
 
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 1 && args[0] == QLatin1String("--list")) {

@@ -1,0 +1,5 @@
+if(QV_GUI)
+  include(${PROJECT_SOURCE_DIR}/resources/MessageIcons.cmake)
+  qv_add_bench(bench_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/MessageDlgBench.cpp LIBS qvcommonui)
+  qv_add_message_icons(bench_dialog)
+endif()
