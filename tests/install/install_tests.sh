@@ -101,7 +101,7 @@ case_layout() {
 
 # Installed programs must not lean on the build tree: their run path is their own folder only.
 case_runpath() {
-  local p=$work/prefix f paths
+  local p=$work/prefix f paths loaded
   need_tool readelf "$QV_READELF"
   install_into "$p"
   for f in "$p"/lib/quorvane/*; do
@@ -112,8 +112,9 @@ case_runpath() {
       *) [ -z "$paths" ] || [ "$paths" = '$ORIGIN' ] || fail "$f has run path '$paths'" ;;
     esac
   done
-  ldd "$p/lib/quorvane/quorcomp" | grep -q "libquorcomp.so => $p/lib/quorvane/libquorcomp.so" ||
-    fail "the installed quorcomp does not load the installed library: $(ldd "$p/lib/quorvane/quorcomp")"
+  loaded=$(ldd "$p/lib/quorvane/quorcomp")
+  [[ "$loaded" == *"libquorcomp.so => $p/lib/quorvane/libquorcomp.so "* ]] ||
+    fail "the installed quorcomp does not load the installed library: $loaded"
 }
 
 # The installed commands work from wherever the prefix is moved to.
