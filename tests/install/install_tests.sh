@@ -89,7 +89,10 @@ case_layout() {
   expected_layout lib/quorvane share bin ../lib/quorvane >"$work/expected"
   tree_layout "$p" >"$work/actual"
   same_layout "$work/expected" "$work/actual" "cmake --install --prefix P"
-  for h in readme.txt manual.txt; do same_file "$help_src/$h" "$p/lib/quorvane/$h"; done
+  for h in readme.txt manual.txt; do
+    same_file "$help_src/$h" "$p/lib/quorvane/$h"
+    iconv -f UTF-8 -t UTF-8 "$help_src/$h" >/dev/null || fail "$h is not UTF-8 text"
+  done
   if [ "$QV_HAVE_BUILDER" = 1 ]; then
     for t in "${templates[@]}"; do same_file "$QV_BUILD_DIR/bin/$t" "$p/lib/quorvane/$t"; done
     same_file "$desktop_src/quorvane-builder.desktop" "$p/share/applications/quorvane-builder.desktop"
