@@ -5,17 +5,14 @@
 #include "compiler/QuorcompExports.h"
 #include "compiler/TPackageCompiler.h"
 #include "platform/ResId.h"
+#include "platform/ResTypes.h"
 #include "platform/TModuleResources.h"
-
-namespace {
-constexpr uint16_t RT_RCDATA = 10;
-}
 
 extern "C" QV_EXPORT int32_t CompilePackage(const char* projectPath, const char* outputPath, int32_t /*reserved*/) {
     try {
         if (projectPath == nullptr || outputPath == nullptr) return qv::crFailed;
         const qv::ResEntry* runtime =
-            qv::TModuleResources::Self().Find(qv::ResId::Number(RT_RCDATA), qv::ResId::Name("ICONPACKBINARY"));
+            qv::TModuleResources::Self().Find(qv::ResId::Number(qv::RT_RCDATA), qv::ResId::Name("ICONPACKBINARY"));
         if (runtime == nullptr) return qv::crFailed;
         qv::TPackageCompiler compiler(runtime->data);
         return compiler.Compile(projectPath, outputPath);

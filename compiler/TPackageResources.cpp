@@ -2,24 +2,13 @@
 
 #include "icon/TQVIcon.h"
 #include "platform/Errors.h"
+#include "platform/CodePage.h"
 #include "platform/ResId.h"
+#include "platform/ResTypes.h"
 #include "platform/TMemoryStream.h"
 #include "platform/TResourceUpdater.h"
 
 namespace qv {
-namespace {
-
-constexpr uint16_t RT_ICON = 3;
-constexpr uint16_t RT_RCDATA = 10;
-constexpr uint16_t RT_GROUP_ICON = 14;
-constexpr uint16_t RT_VERSION = 16;
-
-void PutU16(Bytes& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-}  // namespace
 
 void TPackageResources::AddInfo(const std::string& infoText) {
     FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name("ICONPACKINFO"), LangNeutral,
@@ -27,10 +16,9 @@ void TPackageResources::AddInfo(const std::string& infoText) {
 }
 
 void TPackageResources::AddUnicodeText(const std::string& name, const std::u16string& text) {
-    Bytes data;
+    Bytes data{0xFF, 0xFE};
     data.reserve(2 * (text.size() + 1));
-    PutU16(data, 0xFEFF);
-    for (char16_t c : text) PutU16(data, static_cast<uint16_t>(c));
+    AppendUtf16LE(text, data);
     FUpdate.Update(ResId::Number(RT_RCDATA), ResId::Name(name), LangNeutral, std::move(data));
 }
 

@@ -236,14 +236,18 @@ def icon_tile(c, w, x, y, colour_top, colour_bottom, half=5.5):
     c.fill(circle(x, y, half * 0.38), rgb("#ffffff", 0.9))
 
 
-def cog(cx, cy, outer, inner, teeth):
+def cog_points(cx, cy, outer, inner, teeth):
     import math
     points = []
     for i in range(teeth * 4):
         a = math.radians(360.0 * i / (teeth * 4) - 360.0 / (teeth * 8))
         r = outer if i % 4 in (1, 2) else inner
         points.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    return polygon(points)
+    return points
+
+
+def cog(cx, cy, outer, inner, teeth):
+    return polygon(cog_points(cx, cy, outer, inner, teeth))
 
 
 def tb_new(c, w):

@@ -7,6 +7,8 @@
 #include "common/version.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/TModuleResources.h"
+#include "platform/TResourceUpdater.h"
 #include "tests/text/CodePageScope.h"
 
 namespace qv {
@@ -94,6 +96,34 @@ TEST_F(Version, DamagedBlocksLeaveAppVersionEmpty) {
     padded.resize(good.size() + 8, 0);
     InitAppVersion(padded);
     ExpectVersion(AppVersion, 1, 0, 1, 1, "1.0.1.1", "padded");
+}
+
+// The start-up from the own module: the block as resource type 16, number 1 of a program file.
+TEST_F(Version, StartUpFromTheOwnModuleResource) {
+    struct Case {
+        const char* block;  // nullptr: the module has no version resource
+        const char* text;
+    };
+    const Case cases[] = {{"version_ja", "1.0.1.1"}, {"version_en_only", ""}, {nullptr, ""}};
+    for (const Case& c : cases) {
+        const std::string path = testing::TempDir() + "qv-version-module.bin";
+        WriteWholeFile(path, Bytes{0x7F, 'E', 'L', 'F'});
+        if (c.block) {
+            auto update = TResourceUpdater::Begin(path);
+            ASSERT_TRUE(update);
+            const Bytes block = Block(c.block);
+            update->Update(ResId::Number(16), ResId::Number(1), 1041, block.data(), block.size());
+            ASSERT_TRUE(update->End());
+        }
+        TModuleResources::SetSelfFile(path);
+        AppVersion = TVersion{9, 9, 9, 9, "junk"};
+        InitAppVersionFromModule();
+        TModuleResources::SetSelfFile("");
+        if (std::string(c.text).empty())
+            ExpectVersion(AppVersion, 0, 0, 0, 0, "", c.block ? c.block : "no block");
+        else
+            ExpectVersion(AppVersion, 1, 0, 1, 1, c.text, c.block);
+    }
 }
 
 TEST(VersionBlock, QueriesFollowKeysWithoutRegardToCase) {

@@ -174,6 +174,37 @@ TEST_F(CompilePackageTest, BadInputsFailWith255AndLeaveTheOutputAlone) {
     }
 }
 
+TEST_F(CompilePackageTest, DamagedInputFilesGiveTheirResultCode) {
+    struct Case {
+        const char* fixture;  // under tests/data/invalid/compiler
+        const char* replaces;
+        int code;
+    };
+    const Case cases[] = {
+        {"garbage.ipp", "demo.ipp", 16},  // no keys: the version file name is empty
+        {"truncated.ico", "icon/b.ico", 255},
+        {"offset-outside.ico", "c.ico", 255},
+        {"truncated.ico", "mainicon.ico", 255},
+        {"nonsense-info.txt", "demo_iconpackinfo.txt", 255},
+    };
+    for (const Case& c : cases) {
+        TestProject p;
+        p.WriteDefault();
+        p.WriteFile(c.replaces, ReadWholeFile(std::string(QV_TEST_DATA) + "/invalid/compiler/" + c.fixture));
+        EXPECT_EQ(CompilePackage(p.ProjectPath().c_str(), p.Path("out.run").c_str(), 0), c.code) << c.fixture;
+        EXPECT_FALSE(FileExists(p.Path("out.run"))) << c.fixture;
+    }
+}
+
+TEST_F(CompilePackageTest, TheBundledExampleBuilds) {
+    const std::string example = std::string(QV_SOURCE_DIR) + "/examples/sample/sample.ipp";
+    ASSERT_EQ(CompilePackage(example.c_str(), project.Path("sample.run").c_str(), 0), 0);
+    const auto entries = TModuleResources::FromFile(project.Path("sample.run")).Overlay();
+    EXPECT_EQ(Get(entries, 10, "BANNERIMAGE").data,
+              ReadWholeFile(std::string(QV_SOURCE_DIR) + "/examples/sample/sample_bannerimage.png"));
+    EXPECT_EQ(Get(entries, 14, "_ICONPACK2").data.size(), 6u + 3 * 14);
+}
+
 TEST_F(CompilePackageTest, OutputPathRules) {
     EXPECT_EQ(Compile("bare.run"), 0);  // a bare name lands in the project folder
     EXPECT_TRUE(FileExists(project.Path("bare.run")));
