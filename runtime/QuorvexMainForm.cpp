@@ -190,7 +190,7 @@ void TtntfrmQuorvex::CreateIconList() {
     tntlvIcon->setMovement(QListView::Static);
     tntlvIcon->setWordWrap(true);
     tntlvIcon->setTextElideMode(Qt::ElideRight);
-    // Every cell has the grid's size, so the list need not measure each caption to lay out.
+    // Every item is one grid cell (BuildIconList), so the list need not measure each caption.
     tntlvIcon->setUniformItemSizes(true);
     // The selection stays as visible when the list has no focus.
     QPalette palette = tntlvIcon->palette();
@@ -278,8 +278,11 @@ void TtntfrmQuorvex::ReadLanguageList() {
 void TtntfrmQuorvex::BuildIconList() {
     const int width = FInfo.FShowIconWidth, height = FInfo.FShowIconHeight;
     tntlvIcon->setIconSize(QSize(width, height));
+    // Cells as wide as the platform's large-icon spacing (the tile plus 43 pixels, at least 75),
+    // with room for two lines of caption.
     const QFontMetrics metrics(tntlvIcon->font());
-    tntlvIcon->setGridSize(QSize(std::max(width, 32) + 43, height + 2 * metrics.height() + 12));
+    const QSize gridCell(std::max(width, 32) + 43, height + 2 * metrics.height() + 12);
+    tntlvIcon->setGridSize(gridCell);
     const QColor background = tntlvIcon->palette().color(QPalette::Base);
     // Containers are made one by one as their groups are read, so a damaged count allocates
     // nothing up front: the first group that is missing ends the list.
@@ -290,6 +293,8 @@ void TtntfrmQuorvex::BuildIconList() {
         const int index = imlIcon.Add(std::move(cell.Tile), cell.Mask);
         auto* item = new QListWidgetItem(Widen(FInfo.FIconNames[i]));
         item->setIcon(QIcon(QPixmap::fromImage(imlIcon.Image(index))));
+        item->setSizeHint(gridCell);
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         tntlvIcon->addItem(item);
     }
 }
