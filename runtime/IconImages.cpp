@@ -34,8 +34,7 @@ QImage BitmapImageToQImage(const TDIBitmap& image, const TDIBitmap* mask) {
 
 QImage DecodePngImage(const Bytes& png) {
     QImage image;
-    if (png.size() > size_t(std::numeric_limits<int>::max()) ||
-        !image.loadFromData(png.data(), int(png.size()), "PNG"))
+    if (png.size() > size_t(std::numeric_limits<int>::max()) || !image.loadFromData(png.data(), int(png.size()), "PNG"))
         return {};
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -44,7 +43,8 @@ std::unique_ptr<TDIBitmap> ImageToBitmap32(const QImage& image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     auto bitmap = std::make_unique<TDIBitmap>(argb.width(), argb.height(), 32);
     // ARGB32 words on this byte order are the bytes B, G, R, A, as 32-bit bitmap pixels.
-    for (int y = 0; y < argb.height(); ++y) std::memcpy(bitmap->ScanLine(y), argb.constScanLine(y), 4 * size_t(argb.width()));
+    for (int y = 0; y < argb.height(); ++y)
+        std::memcpy(bitmap->ScanLine(y), argb.constScanLine(y), 4 * size_t(argb.width()));
     return bitmap;
 }
 

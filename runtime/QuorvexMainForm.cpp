@@ -1,6 +1,5 @@
 #include "runtime/QuorvexMainForm.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -15,12 +14,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <limits>
 
 #include "common/ui/qvMessageDlgFormW.h"
 #include "icon/TQVIcon.h"
 #include "platform/CodePage.h"
 #include "platform/ResId.h"
+#include "platform/ResTypes.h"
 #include "platform/TAnsiStringList.h"
 #include "platform/TModuleResources.h"
 #include "platform/TUnicodeStringList.h"
@@ -43,7 +42,6 @@ TtntfrmQuorvex* tntfrmQuorvex = nullptr;
 
 namespace {
 
-constexpr uint16_t RT_RCDATA = 10;
 constexpr int kClientWidth = 545;
 constexpr int kClientHeight = 466;
 constexpr int kTopHeight = 201;
@@ -83,6 +81,22 @@ void FitLabel(QLabel* label) {
     const QSize size = label->sizeHint();
     const int x = (label->alignment() & Qt::AlignRight) ? before.right() + 1 - size.width() : before.x();
     label->setGeometry(x, before.y(), size.width(), size.height());
+}
+
+// Language texts for the other two windows; a window that is not there takes none.
+template <auto Control>
+void CopyToCaption(TtntfrmQuorvex&, const QString& value) {
+    if (tntfrmIconPackCopyTo) (tntfrmIconPackCopyTo->*Control)->setText(value);
+}
+
+template <auto Text>
+void CopyToText(TtntfrmQuorvex&, const QString& value) {
+    if (tntfrmIconPackCopyTo) tntfrmIconPackCopyTo->Texts().*Text = value;
+}
+
+template <auto Button>
+void MessageDlgCaption(TtntfrmQuorvex&, const QString& value) {
+    if (frmqvMessageDlgFormW) (frmqvMessageDlgFormW->*Button)->setText(value);
 }
 
 }  // namespace
@@ -323,6 +337,8 @@ void TtntfrmQuorvex::ApplyLanguage() {
 
 const TtntfrmQuorvex::TLanguageKey* TtntfrmQuorvex::FindLanguageKey(std::u16string_view name) {
     using F = TtntfrmQuorvex;
+    using D = TtntfrmIconPackCopyTo;
+    using M = TfrmqvMessageDlgFormW;
     static const TLanguageKey keys[] = {
         {u"labeldragdrop", [](F& f, const QString& v) { f.SetLabelCaption(f.tntlblDragDrop, v); }},
         {u"labeldragor", [](F& f, const QString& v) { f.SetLabelCaption(f.tntlblDragOr, v); }},
@@ -331,21 +347,21 @@ const TtntfrmQuorvex::TLanguageKey* TtntfrmQuorvex::FindLanguageKey(std::u16stri
              f.tntbtnCopyTo->setText(v);
              if (tntfrmIconPackCopyTo) tntfrmIconPackCopyTo->setWindowTitle(v);
          }},
-        {u"checkselectonly", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->tntchkSelectOnly->setText(v); }},
-        {u"buttonbrowse", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->tntbtnBrowse->setText(v); }},
-        {u"buttonstart", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->tntbtnStart->setText(v); }},
+        {u"checkselectonly", &CopyToCaption<&D::tntchkSelectOnly>},
+        {u"buttonbrowse", &CopyToCaption<&D::tntbtnBrowse>},
+        {u"buttonstart", &CopyToCaption<&D::tntbtnStart>},
         {u"buttonagree", [](F& f, const QString& v) { f.tntbtnAgree->setText(v); }},
-        {u"confirmmakefolder", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FConfirmMakeFolderText = v; }},
-        {u"errormakefolder", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FErrorMakeFolderText = v; }},
-        {u"buttonYes", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnYes->setText(v); }},
-        {u"buttonNo", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnNo->setText(v); }},
-        {u"buttonCancel", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnCancel->setText(v); }},
-        {u"buttonNoToAll", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnNoToAll->setText(v); }},
-        {u"buttonYesToAll", [](F&, const QString& v) { if (auto* m = frmqvMessageDlgFormW) m->btnYesToAll->setText(v); }},
-        {u"confirmoverwrite", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FConfirmOverwriteText = v; }},
+        {u"confirmmakefolder", &CopyToText<&D::TTexts::FConfirmMakeFolderText>},
+        {u"errormakefolder", &CopyToText<&D::TTexts::FErrorMakeFolderText>},
+        {u"buttonYes", &MessageDlgCaption<&M::btnYes>},
+        {u"buttonNo", &MessageDlgCaption<&M::btnNo>},
+        {u"buttonCancel", &MessageDlgCaption<&M::btnCancel>},
+        {u"buttonNoToAll", &MessageDlgCaption<&M::btnNoToAll>},
+        {u"buttonYesToAll", &MessageDlgCaption<&M::btnYesToAll>},
+        {u"confirmoverwrite", &CopyToText<&D::TTexts::FConfirmOverwriteText>},
         {u"errormakefile", [](F& f, const QString& v) { f.FErrorMakeFileText = v; }},
-        {u"titleconfirm", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FTitleConfirmText = v; }},
-        {u"titleerror", [](F&, const QString& v) { if (auto* d = tntfrmIconPackCopyTo) d->Texts().FTitleErrorText = v; }},
+        {u"titleconfirm", &CopyToText<&D::TTexts::FTitleConfirmText>},
+        {u"titleerror", &CopyToText<&D::TTexts::FTitleErrorText>},
         {u"fontname", [](F& f, const QString& v) { f.SetFontName(v); }},
         {u"fontsize", [](F& f, const QString& v) { f.SetFontSize(StrToIntW(v.toStdU16String())); }},
     };

@@ -10,7 +10,8 @@ void TImageList::SetSize(const QSize& size) {
 }
 
 int TImageList::Add(QImage tile, const QImage& mask) {
-    QImage image = tile.format() == QImage::Format_ARGB32 ? std::move(tile) : tile.convertToFormat(QImage::Format_ARGB32);
+    QImage image =
+        tile.format() == QImage::Format_ARGB32 ? std::move(tile) : tile.convertToFormat(QImage::Format_ARGB32);
     const QImage shape = mask.format() == QImage::Format_ARGB32 ? mask : mask.convertToFormat(QImage::Format_ARGB32);
     const int width = image.width(), height = image.height();
     const int maskWidth = std::min(width, shape.width()), maskHeight = std::min(height, shape.height());

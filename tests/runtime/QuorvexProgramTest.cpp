@@ -12,10 +12,15 @@ TEST(QuorvexProgramTest, DefaultTitleIsTheFileNameUpToItsFirstDotFirstLetterKept
     struct Case {
         const char* path;
         const char* title;
-    } cases[] = {{"/home/u/MyIcons.Pack.run", "Myicons"}, {"/a.b/PACKAGE", "Package"}, {"x", "x"},
-                 {"/p/.hidden.run", ""},                  {"/p/Ärger.run", "Ärger"},  {"/p/ÉCOLE.run", "École"}};
+    } cases[] = {{"/home/u/MyIcons.Pack.run", "Myicons"},
+                 {"/a.b/PACKAGE", "Package"},
+                 {"x", "x"},
+                 {"/p/.hidden.run", ""},
+                 {"/p/Ärger.run", "Ärger"},
+                 {"/p/ÉCOLE.run", "École"}};
     for (const Case& c : cases)
-        EXPECT_EQ(TQuorvexProgram::DefaultApplicationTitle(QString::fromUtf8(c.path)), QString::fromUtf8(c.title)) << c.path;
+        EXPECT_EQ(TQuorvexProgram::DefaultApplicationTitle(QString::fromUtf8(c.path)), QString::fromUtf8(c.title))
+            << c.path;
 }
 
 using ApplicationIconTest = ViewerTest;

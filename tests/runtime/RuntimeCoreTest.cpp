@@ -49,8 +49,8 @@ TEST(PackageInfoTest, IconNamesComeOnlyAfterTheCountInUnbrokenOrder) {
 TEST(PackageInfoTest, ScalarKeysAreAlwaysTakenAndTheFirstOtherLineAfterAllNamesStops) {
     const TPackageInfo late = Read({"iconcount=1", "iconname0=a.ico", "packname=Late"});
     EXPECT_EQ(late.FPackName, "Late");
-    const TPackageInfo stopped = Read({"iconcount=1", "iconname0=a.ico", "comment=x", "packname=Ignored",
-                                       "showiconwidth=16"});
+    const TPackageInfo stopped =
+        Read({"iconcount=1", "iconname0=a.ico", "comment=x", "packname=Ignored", "showiconwidth=16"});
     EXPECT_EQ(stopped.FPackName, "");
     EXPECT_EQ(stopped.FShowIconWidth, 32);
     EXPECT_EQ(Names(stopped), std::vector<std::string>{"a.ico"});
@@ -60,8 +60,7 @@ TEST(PackageInfoTest, ScalarKeysAreAlwaysTakenAndTheFirstOtherLineAfterAllNamesS
 }
 
 TEST(PackageInfoTest, NumbersKeepTheirLowBits) {
-    const TPackageInfo info =
-        Read({"showiconwidth=288", "showiconheight=256", "showiconbit=65560", "iconcount= 7 "});
+    const TPackageInfo info = Read({"showiconwidth=288", "showiconheight=256", "showiconbit=65560", "iconcount= 7 "});
     EXPECT_EQ(info.FShowIconWidth, 32);
     EXPECT_EQ(info.FShowIconHeight, 0);
     EXPECT_EQ(info.FShowIconBit, 24);
@@ -79,9 +78,9 @@ TEST(PackageInfoTest, AgreeButtonValues) {
     struct Case {
         const char* value;
         bool agree;
-    } cases[] = {{"False", false}, {"0", false}, {"false", false}, {"-0", false}, {"0.0", false},
-                 {"TRUE", true},   {"1", true},  {"-2", true},     {"True", true}, {"99999999999", true},
-                 {"1e3", true},    {" 5 ", true}};
+    } cases[] = {{"False", false}, {"0", false},          {"false", false}, {"-0", false},
+                 {"0.0", false},   {"TRUE", true},        {"1", true},      {"-2", true},
+                 {"True", true},   {"99999999999", true}, {"1e3", true},    {" 5 ", true}};
     for (const Case& c : cases) {
         std::vector<bool> applied;
         TPackageInfo info;
@@ -142,8 +141,8 @@ TEST(NameValueTest, SplitsAtTheFirstEqualsSignAndTrimsNothing) {
         const char* line;
         const char* name;
         const char* value;
-    } cases[] = {{"a=b=c", "a", "b=c"}, {" a = b ", " a ", " b "}, {"=v", "", "v"}, {"no sign", "", ""},
-                 {"k=", "k", ""}};
+    } cases[] = {
+        {"a=b=c", "a", "b=c"}, {" a = b ", " a ", " b "}, {"=v", "", "v"}, {"no sign", "", ""}, {"k=", "k", ""}};
     for (const Case& c : cases) {
         std::string name = "stale", value = "stale";
         SplitNameValue(c.line, name, value);
@@ -162,7 +161,8 @@ TEST(ReadmeLinksTest, FindsWebAndMailAddresses) {
         std::vector<std::u16string> links;
     } cases[] = {
         {u"See https://example.org/a?b=1#c for more.", {u"https://example.org/a?b=1#c"}},
-        {u"HTTP://X.ORG, ftp://f.example/x; mailto:me@example.org!", {u"HTTP://X.ORG", u"ftp://f.example/x", u"mailto:me@example.org"}},
+        {u"HTTP://X.ORG, ftp://f.example/x; mailto:me@example.org!",
+         {u"HTTP://X.ORG", u"ftp://f.example/x", u"mailto:me@example.org"}},
         {u"www.example.com.", {u"www.example.com"}},
         {u"(see https://w.example/a_(b)) and [www.q.example]", {u"https://w.example/a_(b)", u"www.q.example"}},
         {u"最新版はhttps://example.jp/です", {u"https://example.jp/"}},

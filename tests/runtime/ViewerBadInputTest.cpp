@@ -41,9 +41,9 @@ TEST_F(ViewerBadInputTest, MissingResourcesEndTheCreationWhereTheyAreNeeded) {
         bool title, banner, languages;
         int icons;
     } cases[] = {
-        {"ICONPACKINFO", 10, {"ICONPACKINFO", "LANG-1_README"}, false, false, false, 0},
-        {"ICONPACKLANG", 10, {"ICONPACKLANG", "LANG-1_README"}, true, true, false, 0},
-        {"_ICONPACK1", 14, {"アイコンの読み込みに失敗"}, true, true, true, 1},
+        {"ICONPACKINFO", RT_RCDATA, {"ICONPACKINFO", "LANG-1_README"}, false, false, false, 0},
+        {"ICONPACKLANG", RT_RCDATA, {"ICONPACKLANG", "LANG-1_README"}, true, true, false, 0},
+        {"_ICONPACK1", RT_GROUP_ICON, {"アイコンの読み込みに失敗"}, true, true, true, 1},
     };
     for (const Case& c : cases) {
         const std::string package = Build();
@@ -63,23 +63,29 @@ TEST_F(ViewerBadInputTest, MissingResourcesEndTheCreationWhereTheyAreNeeded) {
 TEST_F(ViewerBadInputTest, DamagedValuesGroupsAndNames) {
     struct Case {
         const char* what;
-        std::string info;            // replaces ICONPACKINFO when not empty
-        const char* damagedGroup;    // truncated to 5 bytes when set
+        std::string info;          // replaces ICONPACKINFO when not empty
+        const char* damagedGroup;  // truncated to 5 bytes when set
         std::vector<std::string> errors;
         int icons;
     } cases[] = {
         // The language list comes after the information, so the first showing finds no language.
-        {"non-numeric value", "packname=Bad\r\nshowiconbit=abc\r\niconcount=3\r\n", nullptr,
-         {"'abc' is not a valid integer value", "LANG-1_README"}, 0},
+        {"non-numeric value",
+         "packname=Bad\r\nshowiconbit=abc\r\niconcount=3\r\n",
+         nullptr,
+         {"'abc' is not a valid integer value", "LANG-1_README"},
+         0},
         {"damaged group", "", "_ICONPACK2", {"アイコンの読み込みに失敗"}, 2},
-        {"a name short", "iconcount=3\r\niconname0=a.ico\r\niconname1=b.ico\r\n", nullptr,
-         {"List index out of bounds (2)"}, 2},
+        {"a name short",
+         "iconcount=3\r\niconname0=a.ico\r\niconname1=b.ico\r\n",
+         nullptr,
+         {"List index out of bounds (2)"},
+         2},
     };
     for (const Case& c : cases) {
         const std::string package = Build();
         EditPackage(package, [&](TResources& r) {
             if (!c.info.empty()) SetRawData(r, "ICONPACKINFO", AnsiText(c.info));
-            if (c.damagedGroup) FindResource(r, 14, c.damagedGroup)->data.resize(5);
+            if (c.damagedGroup) FindResource(r, RT_GROUP_ICON, c.damagedGroup)->data.resize(5);
         });
         FSeams.ClearCalls();
         Open(package);
@@ -91,7 +97,8 @@ TEST_F(ViewerBadInputTest, DamagedValuesGroupsAndNames) {
 TEST_F(ViewerBadInputTest, AHugeIconCountAllocatesNothingUpFront) {
     const std::string package = Build();
     EditPackage(package, [](TResources& r) {
-        SetRawData(r, "ICONPACKINFO", AnsiText("iconcount=2147483647\r\niconname0=a.ico\r\niconname1=b.ico\r\niconname2=c.ico\r\n"));
+        SetRawData(r, "ICONPACKINFO",
+                   AnsiText("iconcount=2147483647\r\niconname0=a.ico\r\niconname1=b.ico\r\niconname2=c.ico\r\n"));
     });
     rusage before{};
     ::getrusage(RUSAGE_SELF, &before);
@@ -111,7 +118,8 @@ TEST_F(ViewerBadInputTest, TruncatedOrForeignFilesGiveErrorsNotCrashes) {
         Bytes data;
     } cases[] = {
         {"overlay cut short", Bytes(file.begin(), file.end() - 100)},
-        {"trailer pointing before the file", [&] {
+        {"trailer pointing before the file",
+         [&] {
              Bytes b = file;
              for (size_t i = b.size() - 8; i < b.size(); ++i) b[i] = 0xFF;
              return b;
@@ -131,7 +139,8 @@ TEST_F(ViewerBadInputTest, TruncatedOrForeignFilesGiveErrorsNotCrashes) {
 
 TEST_F(ViewerBadInputTest, ATenMegabyteReadmeAndTenThousandLanguagesOpen) {
     std::u16string readme;
-    const std::u16string line = u"A line of the read-me with a link https://example.org/page and more text after it.\r\n";
+    const std::u16string line =
+        u"A line of the read-me with a link https://example.org/page and more text after it.\r\n";
     while (readme.size() * 2 < 10 * 1024 * 1024) readme += line;
     std::u16string languages;
     for (int i = 0; i < 10000; ++i) languages += u"Language " + std::u16string(1, char16_t(u'A' + i % 26)) + u"\r\n";

@@ -77,8 +77,8 @@ TEST_F(ViewerLanguageTest, FontsChangeOnLabelsReadmeButtonsAndCheckBoxesOnly) {
     const QFont dialogFont = frmqvMessageDlgFormW->btnYes->font();
     Form().show();
     ASSERT_TRUE(ErrorBoxes().isEmpty()) << ErrorBoxes().join('\n').toStdString();
-    const std::vector<QWidget*> refonted = {Form().tntlblDragDrop, Form().tntlblDragOr,   Form().tnttxtReadme,
-                                            Form().tntbtnCopyTo,   Form().tntbtnAgree,    CopyTo().tntchkSelectOnly,
+    const std::vector<QWidget*> refonted = {Form().tntlblDragDrop, Form().tntlblDragOr, Form().tnttxtReadme,
+                                            Form().tntbtnCopyTo,   Form().tntbtnAgree,  CopyTo().tntchkSelectOnly,
                                             CopyTo().tntbtnBrowse, CopyTo().tntbtnStart};
     for (QWidget* w : refonted) {
         EXPECT_EQ(w->font().family(), "DejaVu Serif") << w->objectName().toStdString();
@@ -106,7 +106,7 @@ TEST_F(ViewerLanguageTest, KeysALanguageDoesNotGiveKeepThePreviousLanguagesValue
     EXPECT_EQ(Form().tnttxtReadme->toPlainText(), "second");
     EXPECT_EQ(Form().tntlblDragOr->text(), "or");
     EXPECT_EQ(Form().tntlblDragDrop->text(), "twice");  // the last of a key given twice
-    EXPECT_EQ(Form().tntbtnCopyTo->text(), "コピー");    // other letter case, blank before "=": no key
+    EXPECT_EQ(Form().tntbtnCopyTo->text(), "コピー");   // other letter case, blank before "=": no key
     EXPECT_EQ(CopyTo().windowTitle(), "コピー");
     EXPECT_EQ(Form().tntbtnCopyTo->font().family(), "DejaVu Serif");  // fonts kept too
     EXPECT_EQ(frmqvMessageDlgFormW->btnYes->text(), "はい!");
@@ -146,7 +146,7 @@ TEST_F(ViewerLanguageTest, AMissingReadmeOrTextResourceIsReportedAndLeavesWhatWa
     WriteLanguage(0, u"labeldragdrop=zero\r\n", u"readme zero");
     WriteLanguage(1, u"labeldragdrop=one\r\n", u"readme one");
     const std::string package = Build();
-    EditPackage(package, [](TResources& r) { RemoveResource(r, 10, "LANG1_README"); });
+    EditPackage(package, [](TResources& r) { RemoveResource(r, RT_RCDATA, "LANG1_README"); });
     Open(package);
     PickLanguage(1);
     ASSERT_EQ(ErrorBoxes().size(), 1);
@@ -156,7 +156,7 @@ TEST_F(ViewerLanguageTest, AMissingReadmeOrTextResourceIsReportedAndLeavesWhatWa
 
     EditPackage(package, [](TResources& r) {
         SetRawData(r, "LANG1_README", Utf16Text(u"readme one"));
-        RemoveResource(r, 10, "LANG1_SYS");
+        RemoveResource(r, RT_RCDATA, "LANG1_SYS");
     });
     FSeams.ClearCalls();
     Open(package);
@@ -186,13 +186,15 @@ TEST_F(ViewerLanguageTest, TheThreeEncodingsReadAsTheSameText) {
         const char* what;
         Bytes data;
     } cases[] = {
-        {"UTF-8 with its mark", [&] {
+        {"UTF-8 with its mark",
+         [&] {
              Bytes b{0xEF, 0xBB, 0xBF};
              const std::string utf8 = UnicodeToUtf8(sys);
              b.insert(b.end(), utf8.begin(), utf8.end());
              return b;
          }()},
-        {"UTF-16BE with its mark", [&] {
+        {"UTF-16BE with its mark",
+         [&] {
              Bytes b{0xFE, 0xFF};
              AppendUtf16BE(sys, b);
              return b;
@@ -202,7 +204,10 @@ TEST_F(ViewerLanguageTest, TheThreeEncodingsReadAsTheSameText) {
     };
     ASSERT_TRUE(SystemCodePageIsUtf8()) << "the tests run in a UTF-8 (or C) locale";
     for (const Case& c : cases) {
-        EditPackage(package, [&](TResources& r) { SetRawData(r, "LANG0_SYS", c.data); SetRawData(r, "LANG0_README", c.data); });
+        EditPackage(package, [&](TResources& r) {
+            SetRawData(r, "LANG0_SYS", c.data);
+            SetRawData(r, "LANG0_README", c.data);
+        });
         Open(package);
         EXPECT_TRUE(ErrorBoxes().isEmpty()) << c.what;
         EXPECT_EQ(Form().tntlblDragDrop->text(), "ドラッグ") << c.what;

@@ -27,7 +27,7 @@ TEST_F(ViewerProcessTest, WithoutAPackageNameTheTitleComesFromTheFileName) {
 
 TEST_F(ViewerProcessTest, ErrorBoxesOfADamagedPackageGoIntoTheReport) {
     const std::string package = Build();
-    EditPackage(package, [](TResources& r) { RemoveResource(r, 10, "ICONPACKINFO"); });
+    EditPackage(package, [](TResources& r) { RemoveResource(r, RT_RCDATA, "ICONPACKINFO"); });
     const TCommandOutcome o = RunReporting(package);
     EXPECT_EQ(o.Status, 0);
     EXPECT_NE(o.Output.find("error: Resource \"ICONPACKINFO\" (type 10) not found\n"), std::string::npos) << o.Output;

@@ -54,11 +54,12 @@ TEST_F(ViewerReadmeTest, ALeftPressOnALinkOpensItAndNothingElseDoes) {
     Press(OnCharacter(web + 10));
     Press(OnCharacter(www + 1));
     Press(OnCharacter(mail + 4));
-    EXPECT_EQ(OpenedUrls(), (QStringList{"https://example.org/icons", "http://www.example.com", "mailto:a@example.org"}));
+    EXPECT_EQ(OpenedUrls(),
+              (QStringList{"https://example.org/icons", "http://www.example.com", "mailto:a@example.org"}));
 
     FSeams.ClearCalls();
-    Press(OnCharacter(PositionOf("Visit") + 1));                    // plain text
-    Press(OnCharacter(web + 10), Qt::RightButton);                  // another button
+    Press(OnCharacter(PositionOf("Visit") + 1));                                        // plain text
+    Press(OnCharacter(web + 10), Qt::RightButton);                                      // another button
     Press(QPoint(Form().tnttxtReadme->viewport()->width() - 5, OnCharacter(web).y()));  // beside the line's end
     EXPECT_TRUE(OpenedUrls().isEmpty()) << OpenedUrls().join(' ').toStdString();
     EXPECT_EQ(Form().ReadmeLinkAt(OnCharacter(web + 1)), "https://example.org/icons");
@@ -79,7 +80,7 @@ TEST_F(ViewerReadmeTest, WhenTheWindowsCreationEndedEarlyTheReadmeHasNoLinks) {
     FProject.WriteInfo({"agreebutton=False", "iconcount=2", "iconname0=a.ico", "iconname1=b.ico"});
     FProject.WriteUnicodeList("demo_lang0_readme.txt", u"https://example.org/");
     const std::string package = Build();
-    EditPackage(package, [](TResources& r) { RemoveResource(r, 14, "_ICONPACK1"); });
+    EditPackage(package, [](TResources& r) { RemoveResource(r, RT_GROUP_ICON, "_ICONPACK1"); });
     Open(package);
     ASSERT_EQ(ErrorBoxes().size(), 1);
     EXPECT_FALSE(Form().ReadmeLinksActive());

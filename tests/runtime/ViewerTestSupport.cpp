@@ -48,12 +48,12 @@ ResEntry* FindResource(TResources& resources, uint16_t type, const std::string& 
 }
 
 void SetRawData(TResources& resources, const std::string& name, Bytes data) {
-    if (ResEntry* e = FindResource(resources, 10, name)) {
+    if (ResEntry* e = FindResource(resources, RT_RCDATA, name)) {
         e->data = std::move(data);
         return;
     }
     ResEntry e;
-    e.type = ResId::Number(10);
+    e.type = ResId::Number(RT_RCDATA);
     e.name = ResId::Name(name);
     e.data = std::move(data);
     resources.push_back(std::move(e));

@@ -16,6 +16,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/ResEntry.h"
+#include "platform/ResTypes.h"
 #include "platform/qt/TFakeSystemSeams.h"
 #include "platform/qt/TScopedSeams.h"
 #include "runtime/QuorvexCopyToForm.h"

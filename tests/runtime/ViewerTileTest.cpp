@@ -51,10 +51,12 @@ TEST_F(ViewerTileTest, ImagesAreCentredAndLargerOnesCutOnAllSides) {
     // 16 x 16 at 8, 8; the rest of the cell is the list's background.
     EXPECT_EQ(Shown(1, 8, 8), Rgb(DistinctColor(0, 0)));
     EXPECT_EQ(Shown(1, 23, 23), Rgb(DistinctColor(15, 15)));
-    for (QPoint p : {QPoint(7, 7), QPoint(24, 8), QPoint(8, 24), QPoint(0, 31)}) EXPECT_EQ(Shown(1, p.x(), p.y()), Background());
+    for (QPoint p : {QPoint(7, 7), QPoint(24, 8), QPoint(8, 24), QPoint(0, 31)})
+        EXPECT_EQ(Shown(1, p.x(), p.y()), Background());
     // The list shows exactly the image list's images.
-    EXPECT_EQ(Form().tntlvIcon->item(1)->icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-              Form().imlIcon.Image(1).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_EQ(
+        Form().tntlvIcon->item(1)->icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+        Form().imlIcon.Image(1).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     EXPECT_EQ(Form().tntlvIcon->iconSize(), QSize(32, 32));
 }
 

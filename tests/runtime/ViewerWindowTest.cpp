@@ -200,7 +200,7 @@ TEST_F(ViewerWindowTest, ABannerThatIsNoPngPictureStaysHiddenWithoutAnError) {
     EXPECT_FALSE(Form().tntimgBanner->isVisible());
     EXPECT_TRUE(ErrorBoxes().isEmpty()) << ErrorBoxes().join('\n').toStdString();
 
-    EditPackage(package, [](TResources& r) { RemoveResource(r, 10, "BANNERIMAGE"); });
+    EditPackage(package, [](TResources& r) { RemoveResource(r, RT_RCDATA, "BANNERIMAGE"); });
     Open(package);
     EXPECT_FALSE(Form().tntimgBanner->isVisible());
     EXPECT_TRUE(ErrorBoxes().isEmpty());

@@ -2,6 +2,7 @@
 
 #include "icon/TQVIcon.h"
 #include "platform/ResId.h"
+#include "platform/ResTypes.h"
 #include "platform/TAnsiStringList.h"
 #include "platform/TModuleResources.h"
 #include "runtime/TPackageInfo.h"
@@ -23,7 +24,6 @@ int TQvprobeCommand::Run(const std::vector<std::string>& args) {
 }
 
 int TQvprobeCommand::Probe() {
-    constexpr uint16_t RT_RCDATA = 10;
     TAnsiStringList lines;
     lines.LoadFromStream(*TModuleResources::Self().Open(ResId::Number(RT_RCDATA), ResId::Name("ICONPACKINFO")));
     TPackageInfo info;
