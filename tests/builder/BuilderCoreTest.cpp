@@ -106,12 +106,25 @@ TDIBitmap WhiteBitmap(int w, int h) {
     return b;
 }
 
+// The icon's thumbnail strip drawn on white.
+TDIBitmap Strip(const TQVIcon& icon, int w = 340, int h = 48) {
+    TDIBitmap strip = WhiteBitmap(w, h);
+    TBitmapSurface surface(strip);
+    DrawIconThumbnail(icon, surface);
+    return strip;
+}
+
+TDIBitmap Preview(const TQVIcon& icon) {
+    TDIBitmap preview = WhiteBitmap(96, 96);
+    TBitmapSurface surface(preview);
+    DrawPackageIconPreview(icon, surface);
+    return preview;
+}
+
 TEST(IconPictures, ThumbnailPlacesImagesSideBySide) {
     const TQVIcon icon = LoadIcon({test::SolidImage(16, 32, kRed), test::SolidImage(32, 32, kGreen),
                                    test::SolidImage(48, 32, kBlue)});
-    TDIBitmap strip = WhiteBitmap(340, 48);
-    TBitmapSurface surface(strip);
-    DrawIconThumbnail(icon, surface);
+    const TDIBitmap strip = Strip(icon);
     const std::pair<int, uint32_t> expected[] = {
         {1, 0xFFFFFF}, {2, kRed}, {17, kRed}, {18, 0xFFFFFF}, {19, 0xFFFFFF}, {20, kGreen}, {51, kGreen},
         {52, 0xFFFFFF}, {53, 0xFFFFFF}, {54, kBlue}, {101, kBlue}, {102, 0xFFFFFF}};
@@ -123,9 +136,7 @@ TEST(IconPictures, ThumbnailPlacesImagesSideBySide) {
 TEST(IconPictures, A256PixelImageAddsNothingSoTheNextDrawsOverIt) {
     // Images of 256 pixels are stored in PNG form (width byte 0); they make no bitmap of their own.
     const TQVIcon icon = LoadIcon({test::MakePngTestImage(64), test::SolidImage(48, 32, kBlue)});
-    TDIBitmap strip = WhiteBitmap(340, 48);
-    TBitmapSurface surface(strip);
-    DrawIconThumbnail(icon, surface);
+    const TDIBitmap strip = Strip(icon);
     EXPECT_EQ(Rgb(strip, 3, 0), 0xFFFFFFu);
     EXPECT_EQ(Rgb(strip, 4, 0), kBlue);
     EXPECT_EQ(Rgb(strip, 51, 47), kBlue);
@@ -135,9 +146,7 @@ TEST(IconPictures, A256PixelImageAddsNothingSoTheNextDrawsOverIt) {
 TEST(IconPictures, ImagesPastTheStripAreCutOff) {
     const TQVIcon icon = LoadIcon({test::SolidImage(128, 32, kRed), test::SolidImage(128, 32, kGreen),
                                    test::SolidImage(128, 32, kBlue)});
-    TDIBitmap strip = WhiteBitmap(340, 48);
-    TBitmapSurface surface(strip);
-    DrawIconThumbnail(icon, surface);
+    const TDIBitmap strip = Strip(icon);
     EXPECT_EQ(Rgb(strip, 2, 47), kRed);
     EXPECT_EQ(Rgb(strip, 132, 0), kGreen);
     EXPECT_EQ(Rgb(strip, 262, 0), kBlue);
@@ -147,19 +156,14 @@ TEST(IconPictures, ImagesPastTheStripAreCutOff) {
 TEST(IconPictures, ImagesOfEveryDepthShow) {
     for (uint16_t bits : {8, 16, 24, 32}) {
         const TQVIcon icon = LoadIcon({test::SolidImage(16, bits, kMagenta)});
-        TDIBitmap strip = WhiteBitmap(40, 20);
-        TBitmapSurface surface(strip);
-        DrawIconThumbnail(icon, surface);
-        EXPECT_EQ(Rgb(strip, 10, 10), kMagenta) << bits << " bits";
+        EXPECT_EQ(Rgb(Strip(icon, 40, 20), 10, 10), kMagenta) << bits << " bits";
     }
 }
 
 TEST(IconPictures, PreviewCentresThe32PixelImage) {
     // The only 32 x 32 image has 8 bits; the 32-bit one is 48 x 48.
     TQVIcon icon = LoadIcon({test::SolidImage(48, 32, kBlue), test::SolidImage(32, 8, kRed)});
-    TDIBitmap preview = WhiteBitmap(96, 96);
-    TBitmapSurface surface(preview);
-    DrawPackageIconPreview(icon, surface);
+    const TDIBitmap preview = Preview(icon);
     EXPECT_EQ(Rgb(preview, 31, 31), 0xFFFFFFu);
     EXPECT_EQ(Rgb(preview, 32, 32), kRed);
     EXPECT_EQ(Rgb(preview, 63, 63), kRed);
@@ -167,10 +171,7 @@ TEST(IconPictures, PreviewCentresThe32PixelImage) {
 
     // A 32-bit 32 x 32 image wins over an 8-bit one.
     icon = LoadIcon({test::SolidImage(32, 8, kRed), test::SolidImage(32, 32, kGreen)});
-    preview = WhiteBitmap(96, 96);
-    TBitmapSurface again(preview);
-    DrawPackageIconPreview(icon, again);
-    EXPECT_EQ(Rgb(preview, 48, 48), kGreen);
+    EXPECT_EQ(Rgb(Preview(icon), 48, 48), kGreen);
 }
 
 }  // namespace
