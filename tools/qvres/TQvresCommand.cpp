@@ -1,5 +1,9 @@
 #include "tools/qvres/TQvresCommand.h"
 
+#include <set>
+
+#include "tools/qvres/TIconGroupPacker.h"
+
 #include <exception>
 
 #include "platform/Errors.h"
@@ -15,7 +19,8 @@ const char KUsageText[] =
     "usage: qvres list FILE\n"
     "       qvres extract FILE TYPE NAME [LANG]\n"
     "       qvres add FILE TYPE NAME LANG DATAFILE\n"
-    "       qvres pack OUT.res TYPE NAME LANG FILE [TYPE NAME LANG FILE...]\n";
+    "       qvres pack OUT.res TYPE NAME LANG FILE [TYPE NAME LANG FILE...]\n"
+    "       (TYPE ICONGROUP: FILE is an icon file, packed as icon resources and their group)\n";
 
 std::string Describe(const ResId& type, const ResId& name) {
     return "type " + type.ToString() + ", name " + name.ToString();
@@ -122,14 +127,34 @@ int TQvresCommand::Add(const TArgs& args) {
 int TQvresCommand::Pack(const TArgs& args) {
     if (args.empty() || (args.size() - 1) % 4 != 0) return Usage("pack takes OUT.res and groups of TYPE NAME LANG FILE");
     std::vector<ResEntry> entries((args.size() - 1) / 4);
+    std::vector<bool> iconGroups(entries.size(), false);
+    std::set<uint16_t> usedIconIds;
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string* group = &args[1 + 4 * i];
         ResEntry& e = entries[i];
-        if (!ParseId(group[0], e.type) || !ParseId(group[1], e.name)) return Usage("bad TYPE or NAME");
+        iconGroups[i] = group[0] == KIconGroupType;
+        if ((!iconGroups[i] && !ParseId(group[0], e.type)) || !ParseId(group[1], e.name))
+            return Usage("bad TYPE or NAME");
         if (!ParseNumber(group[2], e.language)) return Usage("LANG must be a number from 0 to 65535");
         e.data = ReadWholeFile(group[3]);
+        if (!iconGroups[i] && e.type == ResId::Number(TIconGroupPacker::kIconType) && e.name.IsNumber())
+            usedIconIds.insert(e.name.AsNumber());
     }
-    WriteWholeFile(args[0], TResStreamWriter::Write(entries));
+    // Icon files are split once every identifier given by number is known.
+    std::vector<ResEntry> packed;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!iconGroups[i]) {
+            packed.push_back(std::move(entries[i]));
+            continue;
+        }
+        try {
+            for (ResEntry& e : TIconGroupPacker::Split(entries[i].data, entries[i].name, entries[i].language, usedIconIds))
+                packed.push_back(std::move(e));
+        } catch (const EQVError& e) {
+            return Failure(args[1 + 4 * i + 3] + ": " + e.what());
+        }
+    }
+    WriteWholeFile(args[0], TResStreamWriter::Write(packed));
     return KOk;
 }
 

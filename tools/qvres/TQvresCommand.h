@@ -4,7 +4,10 @@
 //   qvres extract FILE TYPE NAME [LANG]        the resource's bytes to standard output
 //   qvres add FILE TYPE NAME LANG DATAFILE     adds or replaces a resource in the overlay
 //   qvres pack OUT.res TYPE NAME LANG FILE...  writes a .res stream (the build's built-ins)
-// TYPE, LANG and a numeric NAME are decimal numbers; other names are stored upper-case.
+// TYPE, LANG and a numeric NAME are decimal numbers; other names are stored upper-case. For pack,
+// the TYPE ICONGROUP takes an icon file and stores it as a resource compiler stores an icon: one
+// icon resource (type 3) per image under identifiers not given otherwise, and the icon group
+// (type 14) NAME naming them.
 // Exit status: 0 done, 1 damaged or unreadable input (or no such resource), 2 usage error.
 #include <cstdint>
 #include <ostream>
@@ -21,6 +24,7 @@ public:
     static constexpr int KOk = 0;
     static constexpr int KFailed = 1;
     static constexpr int KUsage = 2;
+    static constexpr const char* KIconGroupType = "ICONGROUP";
 
     TQvresCommand(std::ostream& out, std::ostream& err) : FOut(out), FErr(err) {}
 

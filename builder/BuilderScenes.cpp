@@ -1,0 +1,45 @@
+#include "builder/BuilderScenes.h"
+
+#include <QTabWidget>
+
+#include "builder/BuilderText.h"
+#include "builder/TfrmBuilderMain.h"
+#include "platform/FileIO.h"
+#include "platform/SystemInfo.h"
+#include "platform/TModuleResources.h"
+#include "tools/screenshot/TScreenshotScenes.h"
+
+namespace qv {
+
+std::unique_ptr<QWidget> MakeBuilderScene(const QString& projectPath, int page) {
+    TBuilderPlaces places;
+    places.ProgramDir = GetProgramDir();
+    if (FileExists(places.ProgramDir + "quorbuild")) TModuleResources::SetSelfFile(places.ProgramDir + "quorbuild");
+    places.UserName = "qvscreenshot-scene";  // a settings file that nobody writes
+    auto window = std::make_unique<TfrmBuilderMain>(places, std::vector<std::string>{QToPath(projectPath)});
+    window->CreateDialogs();
+    window->show();
+    window->pgcMain->setCurrentIndex(page);
+    return window;
+}
+
+namespace {
+
+#ifndef QV_EXAMPLE_PROJECT
+#define QV_EXAMPLE_PROJECT "examples/sample/sample.ipp"
+#endif
+
+// The screenshot command links this file in; its scenes join the table before main runs.
+const bool kRegistered = [] {
+    const QString project = QStringLiteral(QV_EXAMPLE_PROJECT);
+    TScreenshotScenes::Register(QStringLiteral("builder-package-info"),
+                                QStringLiteral("builder window, page パッケージ情報, example project"),
+                                [project] { return MakeBuilderScene(project, 0); });
+    TScreenshotScenes::Register(QStringLiteral("builder-language"),
+                                QStringLiteral("builder window, page 言語とテキスト, example project"),
+                                [project] { return MakeBuilderScene(project, 1); });
+    return true;
+}();
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,17 @@
+#pragma once
+// The builder window as the screenshot command pictures it: the example project loaded, one
+// scene per page.
+#include <memory>
+
+#include <QString>
+
+class QWidget;
+
+namespace qv {
+
+// The window with the project at projectPath open and the given page (0 or 1) in front. Built-in
+// resources are read from the quorbuild program beside the running one, and the settings file
+// is none, so the picture shows the designed window.
+std::unique_ptr<QWidget> MakeBuilderScene(const QString& projectPath, int page);
+
+}  // namespace qv

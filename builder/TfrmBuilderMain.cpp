@@ -1,0 +1,582 @@
+#include "builder/TfrmBuilderMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include "builder/BuilderResources.h"
+#include "builder/BuilderText.h"
+#include "builder/TBuilderCommands.h"
+#include "builder/TIconRow.h"
+#include "builder/TImageSurface.h"
+#include "builder/TLanguagePage.h"
+#include "builder/TPackageInfoPage.h"
+#include "builder/TProjectLoader.h"
+#include "builder/TProjectSaver.h"
+#include "builder/TfrmEditLanguageList.h"
+#include "builder/TfrmVersionInfo.h"
+#include "builder/core/IconPictures.h"
+#include "builder/core/TBuilderSettings.h"
+#include "common/PathEdit.h"
+#include "platform/Errors.h"
+#include "platform/FileIO.h"
+#include "platform/TIniFile.h"
+#include "platform/TUnicodeStringList.h"
+#include "platform/qt/TDropFileTarget.h"
+#include "platform/qt/TQvApplication.h"
+#include "platform/qt/TSystemSeams.h"
+
+namespace qv {
+namespace {
+
+constexpr char kNewProjectPath[] = "newpackage.ipp";
+constexpr char kNewIconDir[] = "icon/";
+constexpr char kProjectFilter[] = "QuorvaneBuilderプロジェクト(*.ipp)|*.ipp|すべてのファイル(*.*)|*.*";
+constexpr char kSaveAsFilter[] = "QuorvaneBuilderプロジェクト(*.ipp)|*.ipp|フォルダを作成して保存|*.ipp";
+constexpr int kSaveAsMakeFolder = 2;
+
+// The four languages of a new project: name, read-me text and template file.
+struct TDefaultLanguage {
+    const char* Name;
+    const char* Readme;
+    const char* Template;
+};
+constexpr TDefaultLanguage kDefaultLanguages[] = {
+    {"日本語", "ここにパッケージの説明文を書きます。", "japanese_sys.dat"},
+    {"English", "Thanks for use of our icon.", "english_sys.dat"},
+    {"한국어", "나의 아이콘을 이용 받아 감사 드리겠습니다.", "korean_sys.dat"},
+    {"中文(简体字)", "承蒙利用感谢我的图标。", "chinese_sys.dat"},
+};
+
+// MessageDlg kinds, buttons and results.
+constexpr uint8_t kConfirmation = 3;
+constexpr uint16_t kYes = 1, kNo = 2, kCancel = 8;
+constexpr int kResultYes = 6, kResultNo = 7;
+
+TFileDialogRequest DialogRequest(QWidget* parent, const char* filter, const char* defaultExt = "",
+                                 bool overwritePrompt = false) {
+    TFileDialogRequest request;
+    request.Parent = parent;
+    request.Filter = QString::fromUtf8(filter);
+    request.DefaultExt = QString::fromLatin1(defaultExt);
+    request.OverwritePrompt = overwritePrompt;
+    return request;
+}
+
+// Thumbnail sizes that cannot make a picture (0 or below, or absurdly large) fall back to the
+// design's size.
+int ThumbnailDimension(int value, int fallback, int limit) { return value > 0 && value <= limit ? value : fallback; }
+
+std::u16string U16(const char* utf8) { return QString::fromUtf8(utf8).toStdU16String(); }
+
+}  // namespace
+
+TfrmBuilderMain::TfrmBuilderMain(TBuilderPlaces places, std::vector<std::string> arguments, QWidget* parent)
+    : QMainWindow(parent),
+      odlProject(TFileDialogKind::Open, DialogRequest(this, kProjectFilter)),
+      sdlProject(TFileDialogKind::Save, DialogRequest(this, kSaveAsFilter, "ipp", true)),
+      odlIcon(TFileDialogKind::OpenMany, DialogRequest(this, "アイコンファイル(*.ico)|*.ico")),
+      odlMainIcon(TFileDialogKind::Open, DialogRequest(this, "アイコンファイル(*.ico)|*.ico")),
+      sdlCompressAs(TFileDialogKind::Save, DialogRequest(this, "パッケージファイル(*.run)|*.run", "run", true)),
+      FPlaces(std::move(places)),
+      FArguments(std::move(arguments)) {
+    // FormCreate: the package icon starts empty, the test run none, the edited mark clear.
+    FProgramDir = AppendBackslash(FPlaces.ProgramDir);
+    BuildWindow();
+    BindCommands();
+    BindDrops();
+}
+
+TfrmBuilderMain::~TfrmBuilderMain() {
+    // FormDestroy
+    try {
+        actKillExecute();
+    } catch (...) {
+        // A test run that cannot be ended is left to itself; the window goes anyway.
+    }
+}
+
+void TfrmBuilderMain::BuildWindow() {
+    setObjectName(QStringLiteral("frmBuilderMain"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
+    FCommands = new TBuilderCommands(this);
+
+    pgcMain = new QTabWidget(this);
+    pgcMain->setObjectName(QStringLiteral("pgcMain"));
+    FPackageInfo = new TPackageInfoPage(*FCommands, pgcMain);
+    FLanguage = new TLanguagePage(pgcMain);
+    pgcMain->addTab(FPackageInfo, QString::fromUtf8("パッケージ情報"));
+    pgcMain->addTab(FLanguage, QString::fromUtf8("言語とテキスト"));
+    setCentralWidget(pgcMain);
+
+    stbMain = new QStatusBar(this);
+    stbMain->setObjectName(QStringLiteral("stbMain"));
+    stbMain->setSizeGripEnabled(true);
+    FStatusLabel = new QLabel(stbMain);
+    FStatusLabel->setObjectName(QStringLiteral("stbMainText"));
+    stbMain->addWidget(FStatusLabel, 1);
+    setStatusBar(stbMain);
+    SetThumbnailSize(FThumbnailSize.width(), FThumbnailSize.height());
+}
+
+QAction* TfrmBuilderMain::Action(const char* name) const { return FCommands->Action(QString::fromLatin1(name)); }
+
+template <class Handler>
+void TfrmBuilderMain::Guarded(Handler handler) {
+    try {
+        handler();
+    } catch (...) {
+        TQvApplication::ShowException(std::current_exception());
+    }
+}
+
+void TfrmBuilderMain::BindAction(const char* name, void (TfrmBuilderMain::*handler)()) {
+    connect(Action(name), &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+}
+
+void TfrmBuilderMain::ExecuteFileAction(TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
+                                        void (TfrmBuilderMain::*accept)()) {
+    if (before) (this->*before)();
+    if (dialog.Execute()) (this->*accept)();
+}
+
+void TfrmBuilderMain::BindCommands() {
+    BindAction("actNewProject", &TfrmBuilderMain::actNewProjectExecute);
+    connect(Action("actOpenProjectFile"), &QAction::triggered, this, [this] {
+        Guarded([this] { ExecuteFileAction(odlProject, nullptr, &TfrmBuilderMain::actOpenProjectFileAccept); });
+    });
+    BindAction("actSaveProjectFile", &TfrmBuilderMain::actSaveProjectFileExecute);
+    connect(Action("actSaveAsProjectFile"), &QAction::triggered, this, [this] {
+        Guarded([this] {
+            ExecuteFileAction(sdlProject, &TfrmBuilderMain::actSaveAsProjectFileBeforeExecute,
+                              &TfrmBuilderMain::actSaveAsProjectFileAccept);
+        });
+    });
+    connect(Action("actFileExit"), &QAction::triggered, this, &QWidget::close);
+    BindAction("actOpenReadme", &TfrmBuilderMain::actOpenReadmeExecute);
+    BindAction("actOpenManual", &TfrmBuilderMain::actOpenManualExecute);
+    BindAction("actAbout", &TfrmBuilderMain::actAboutExecute);
+    BindAction("actKill", &TfrmBuilderMain::actKillExecute);
+    for (int i = 0; i < TBuilderCommands::kRecentCount; ++i) {
+        QAction* recent = FCommands->Recent(i);
+        connect(recent, &QAction::triggered, this, [this, recent] { Guarded([this, recent] { ActionOpenRecent(recent); }); });
+    }
+
+    connect(FPackageInfo, &TPackageInfoPage::Modified, this, &TfrmBuilderMain::ModifiedEvent);
+    connect(FLanguage, &TLanguagePage::Edited, this, &TfrmBuilderMain::ModifiedLangEvent);
+    connect(FLanguage, &TLanguagePage::SelectorTouched, this, [this] { Guarded([this] { tntcboLanguageEnter(); }); });
+    connect(FLanguage, &TLanguagePage::LanguageSelected, this, [this] { Guarded([this] { tntcboLanguageChange(); }); });
+    connect(FLanguage->tntbtnRefFontName, &QPushButton::clicked, this,
+            [this] { Guarded([this] { tntbtnRefFontNameClick(); }); });
+    // The delete command works on the selected rows, so it is offered only while the list has
+    // the keyboard focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        QTreeWidget* list = FPackageInfo->lvIcon;
+        Action("actDeleteSelectedIcon")->setEnabled(now && (now == list || list->isAncestorOf(now)));
+    });
+}
+
+void TfrmBuilderMain::BindDrops() {
+    const auto guardedDrop = [this](void (TfrmBuilderMain::*handler)(const QStringList&)) {
+        return [this, handler](const QStringList& files, const QPoint&) {
+            Guarded([this, handler, &files] { (this->*handler)(files); });
+        };
+    };
+    ddForm = new TDropFileTarget(this, guardedDrop(&TfrmBuilderMain::ddFormFileDrop));
+    ddForm->setObjectName(QStringLiteral("ddForm"));
+    ddIcon = new TDropFileTarget(FPackageInfo->lvIcon, guardedDrop(&TfrmBuilderMain::ddIconFileDrop));
+    // The package icon and banner boxes get their handlers with the commands that fill them.
+    ddIcon->setObjectName(QStringLiteral("ddIcon"));
+    ddMainIcon = new TDropFileTarget(FPackageInfo->gbxMainIcon, TDropFileTarget::THandler());
+    ddMainIcon->setObjectName(QStringLiteral("ddMainIcon"));
+    ddBanner = new TDropFileTarget(FPackageInfo->gbxBannerImage, TDropFileTarget::THandler());
+    ddBanner->setObjectName(QStringLiteral("ddBanner"));
+}
+
+void TfrmBuilderMain::CreateDialogs() {
+    if (!FEditLanguageList) FEditLanguageList = new TfrmEditLanguageList(this);
+    if (!FVersionInfo) FVersionInfo = new TfrmVersionInfo(this);
+}
+
+TfrmEditLanguageList& TfrmBuilderMain::EditLanguageList() {
+    CreateDialogs();
+    return *FEditLanguageList;
+}
+
+TfrmVersionInfo& TfrmBuilderMain::VersionInfo() {
+    CreateDialogs();
+    return *FVersionInfo;
+}
+
+// --- life cycle
+
+void TfrmBuilderMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (FShown) return;
+    FShown = true;
+    FormShow();
+}
+
+void TfrmBuilderMain::FormShow() {
+    LoadSettings();
+    bool complete = true;
+    if (!FArguments.empty())
+        complete = TProjectLoader(*this).Load(FArguments.front());
+    else
+        actNewProjectExecute();
+    pgcMain->setCurrentWidget(FPackageInfo);
+    // A project that could not be read whole stays marked modified.
+    if (complete) SetSaved();
+}
+
+void TfrmBuilderMain::closeEvent(QCloseEvent* event) {
+    // Refused until the question is answered, so that an error on the way keeps the window.
+    event->ignore();
+    if (!FormCloseQuery()) return;
+    event->accept();
+    FormClose();
+}
+
+bool TfrmBuilderMain::FormCloseQuery() { return ConfirmSave(); }
+
+void TfrmBuilderMain::FormClose() { SaveSettings(); }
+
+// --- settings
+
+void TfrmBuilderMain::SetThumbnailSize(int width, int height) {
+    FThumbnailSize = QSize(ThumbnailDimension(width, 340, 4096), ThumbnailDimension(height, 48, 1024));
+    FPackageInfo->lvIcon->setIconSize(FThumbnailSize);
+}
+
+void TfrmBuilderMain::LoadSettings() {
+    const std::string file = FPlaces.SettingsFileToRead();
+    ApplySettings(file.empty() ? TBuilderSettings() : TBuilderSettings::Read(TIniFile(file)));
+}
+
+void TfrmBuilderMain::ApplySettings(const TBuilderSettings& s) {
+    if (s.PosX > 0) move(s.PosX, y());
+    if (s.PosY > 0) move(x(), s.PosY);
+    if (s.Width > 0) resize(s.Width, height());
+    if (s.Height > 0) resize(width(), s.Height);
+    if (s.Maximize) setWindowState(windowState() | Qt::WindowMaximized);
+    if (s.LanguageEditLeftWidth > 0) FLanguage->SetFieldsWidth(s.LanguageEditLeftWidth);
+    for (int i = 0; i < TRecentProjects::kCount; ++i) FRecent.SetEntry(i, s.Recent[size_t(i)]);
+    UpdateRecentMenu();
+    for (const std::string& url : s.BannerUrls) FPackageInfo->cboBannerURL->addItem(AnsiToQ(url));
+    odlProject.SetInitialDir(PathToQ(s.FileInitDir));
+    sdlProject.SetInitialDir(PathToQ(s.FileInitDir));
+    odlIcon.SetInitialDir(PathToQ(s.IconInitDir));
+    sdlProject.SetFilterIndex(s.SaveAsFilter == kSaveAsMakeFolder ? kSaveAsMakeFolder : 1);
+    sdlCompressAs.SetInitialDir(PathToQ(s.CompressAsInitDir));
+    SetThumbnailSize(s.IconThumbWidth, s.IconThumbHeight);
+    Action("actCompressOptDontIcon")->setChecked(s.DontCompressIcon);
+    TfrmEditLanguageList& languages = EditLanguageList();
+    for (const std::string& name : s.Templates) languages.AddTemplate(AnsiToQ(name));
+    if (languages.Templates().isEmpty())
+        for (const TDefaultLanguage& language : kDefaultLanguages)
+            if (FileExists(language.Template)) languages.AddTemplate(QString::fromLatin1(language.Template));
+}
+
+TBuilderSettings TfrmBuilderMain::CollectSettings() const {
+    TBuilderSettings s;
+    s.PosX = x();
+    s.PosY = y();
+    s.Width = width();
+    s.Height = height();
+    s.Maximize = isMaximized();
+    s.LanguageEditLeftWidth = FLanguage->FieldsWidth();
+    s.Recent = FRecent.Entries();
+    const QComboBox* links = FPackageInfo->cboBannerURL;
+    for (int i = 1; i < links->count(); ++i) s.BannerUrls.push_back(QToAnsi(links->itemText(i)));
+    // The folder of whatever file name each dialog holds: empty for a dialog not used.
+    s.FileInitDir = ExtractFilePath(QToPath(odlProject.FileName()));
+    s.IconInitDir = ExtractFilePath(QToPath(odlIcon.FileName()));
+    s.SaveAsFilter = sdlProject.FilterIndex();
+    s.CompressAsInitDir = ExtractFilePath(QToPath(sdlCompressAs.FileName()));
+    s.IconThumbWidth = FThumbnailSize.width();
+    s.IconThumbHeight = FThumbnailSize.height();
+    s.DontCompressIcon = Action("actCompressOptDontIcon")->isChecked();
+    if (FEditLanguageList)
+        for (const QString& name : FEditLanguageList->Templates()) s.Templates.push_back(QToAnsi(name));
+    return s;
+}
+
+void TfrmBuilderMain::SaveSettings() {
+    const std::string file = FPlaces.SettingsFileToWrite();
+    if (file.empty()) return;
+    TIniFile ini(file);
+    try {
+        CollectSettings().Write(ini);
+    } catch (const EQVError&) {
+        // A settings file that cannot be written is left as it is, without a message, as when
+        // its folder cannot be made.
+    }
+}
+
+// --- recent projects
+
+void TfrmBuilderMain::AddRecentProject(const std::string& path) { FRecent.Add(path); }
+
+void TfrmBuilderMain::UpdateRecentMenu() {
+    for (int i = 0; i < TRecentProjects::kCount; ++i) {
+        QAction* action = FCommands->Recent(i);
+        const QString path = PathToQ(FRecent.Entry(i));
+        action->setVisible(!path.isEmpty());
+        if (path.isEmpty()) continue;
+        action->setText(QStringLiteral("&%1 ").arg(i + 1) + path);
+        TBuilderCommands::SetHint(action, path);
+    }
+}
+
+void TfrmBuilderMain::ActionOpenRecent(QAction* sender) {
+    int index = 0;
+    while (index < TRecentProjects::kCount && FCommands->Recent(index) != sender) ++index;
+    const std::string path = FRecent.Entry(index);
+    if (!FileExists(path)) {
+        SetStatusText(QString::fromUtf8("プロジェクトファイルが見つかりません。"));
+        Seams().Beep();
+        return;
+    }
+    if (ConfirmSave()) LoadProject(path);
+}
+
+// --- drops and help
+
+void TfrmBuilderMain::ddFormFileDrop(const QStringList& files) {
+    for (const std::string& path : TDropFileTarget::PathBytes(files)) {
+        if (ExtractFileExt(path) != ".ipp") continue;
+        if (ConfirmSave()) LoadProject(path);
+        return;
+    }
+    ddIconFileDrop(files);
+}
+
+void TfrmBuilderMain::ddIconFileDrop(const QStringList& files) {
+    // The extension test is case-sensitive: "PICTURE.ICO" is not an icon file here.
+    for (const std::string& path : TDropFileTarget::PathBytes(files)) {
+        if (ExtractFileExt(path) != ".ico") continue;
+        AddIconFile(path);
+        SetModified();
+    }
+}
+
+void TfrmBuilderMain::OpenProgramFile(const char* name) {
+    Seams().OpenUrl(QUrl::fromLocalFile(PathToQ(FProgramDir + name)));
+}
+
+void TfrmBuilderMain::actOpenReadmeExecute() { OpenProgramFile("readme.txt"); }
+
+void TfrmBuilderMain::actOpenManualExecute() { OpenProgramFile("manual.txt"); }
+
+void TfrmBuilderMain::actAboutExecute() { VersionInfo().exec(); }
+
+void TfrmBuilderMain::actKillExecute() {
+    if (FTestProcess == 0) return;
+    Seams().KillProcess(FTestProcess);
+    FTestProcess = 0;
+}
+
+// --- title, status and modified state
+
+QString TfrmBuilderMain::StatusText() const { return FStatusLabel->text(); }
+
+void TfrmBuilderMain::SetStatusText(const QString& text) { FStatusLabel->setText(text); }
+
+void TfrmBuilderMain::SetCaption(const char* format) {
+    const QString pattern = QString::fromUtf8(format);
+    setWindowTitle(pattern.arg(PathToQ(FProjectPath)));
+    setWindowIconText(pattern.arg(PathToQ(ExtractFileName(FProjectPath))));
+}
+
+void TfrmBuilderMain::SetModified() {
+    FModified = true;
+    SetCaption("* %1 - QuorvaneBuilder");
+    SetStatusText(QString::fromUtf8("このプロジェクトは保存されていません。"));
+}
+
+void TfrmBuilderMain::SetLangModified() {
+    FLangPageEdited = true;
+    SetModified();
+}
+
+void TfrmBuilderMain::SetSaved() {
+    SetCaption("%1 - QuorvaneBuilder");
+    FModified = false;
+    SetStatusText(QString());
+}
+
+void TfrmBuilderMain::ModifiedEvent() { SetModified(); }
+
+void TfrmBuilderMain::ModifiedLangEvent() { SetLangModified(); }
+
+// --- the language page
+
+int TfrmBuilderMain::SelectedLanguage() const {
+    const int j = FLanguage->tntcboLanguage->currentIndex();
+    return j >= 0 && size_t(j) < FSysTexts.size() && size_t(j) < FReadmeTexts.size() ? j : -1;
+}
+
+void TfrmBuilderMain::DataToLanguagePage() {
+    const int j = SelectedLanguage();
+    if (j >= 0) FLanguage->SetTexts(FSysTexts[size_t(j)], FReadmeTexts[size_t(j)]);
+}
+
+void TfrmBuilderMain::LanguagePageToData() {
+    const int j = SelectedLanguage();
+    if (j < 0) return;
+    FSysTexts[size_t(j)] = FLanguage->SysText();
+    FReadmeTexts[size_t(j)] = FLanguage->ReadmeText();
+}
+
+void TfrmBuilderMain::tntcboLanguageEnter() {
+    if (!FLangPageEdited) return;
+    LanguagePageToData();
+    FLangPageEdited = false;
+}
+
+void TfrmBuilderMain::tntcboLanguageChange() {
+    const QString caption = windowTitle(), title = ApplicationTitle(), status = StatusText();
+    const bool modified = FModified;
+    DataToLanguagePage();
+    FModified = modified;
+    setWindowTitle(caption);
+    setWindowIconText(title);
+    SetStatusText(status);
+}
+
+void TfrmBuilderMain::tntbtnRefFontNameClick() {
+    const QFont initial(FLanguage->tnttxtFontName->text(), FLanguage->wseFontSize->value());
+    const std::optional<QFont> font = Seams().ChooseFont(this, initial, QString());
+    if (!font) return;
+    FLanguage->tnttxtFontName->setText(font->family());
+    FLanguage->wseFontSize->setValue(font->pointSize());
+}
+
+// --- icons
+
+void TfrmBuilderMain::AddIconFile(const std::string& path) { TIconRow::Append(*FPackageInfo->lvIcon, path, FThumbnailSize); }
+
+void TfrmBuilderMain::RemoveIconRows() { FPackageInfo->lvIcon->clear(); }
+
+void TfrmBuilderMain::ShowPackageIcon() {
+    QImage preview(kPackageIconPreviewSize, kPackageIconPreviewSize, QImage::Format_RGB32);
+    preview.fill(Qt::white);
+    TImageSurface surface(preview);
+    if (DrawPackageIconPreview(FPackageIcon, surface)) TImageSurface::MakeOpaque(preview);
+    FPackageInfo->imgMainIcon->setPixmap(QPixmap::fromImage(std::move(preview)));
+}
+
+// --- new, open, save
+
+void TfrmBuilderMain::SetDefaultLanguages() {
+    QComboBox* selector = FLanguage->tntcboLanguage;
+    selector->clear();
+    FSysTexts.clear();
+    FReadmeTexts.clear();
+    for (const TDefaultLanguage& language : kDefaultLanguages) {
+        selector->addItem(QString::fromUtf8(language.Name));
+        FReadmeTexts.push_back(U16(language.Readme));
+        // A template that is missing or unreadable gives a language with empty texts.
+        TUnicodeStringList sys;
+        try {
+            sys.LoadFromFile(FProgramDir + language.Template);
+        } catch (const EQVError&) {
+            sys.Clear();
+        }
+        FSysTexts.push_back(sys.Text());
+    }
+    selector->setCurrentIndex(0);
+}
+
+void TfrmBuilderMain::ResetDocument() {
+    FProjectPath = kNewProjectPath;
+    FVersionInfoFile.clear();
+    FOutputDir.clear();
+    FPackageIcon.LoadFromResourceName(kDefaultPackageIconResource);
+    ShowPackageIcon();
+    FPackageInfo->txtPackageTitle->setText(QStringLiteral("New Package"));
+    FPackageInfo->chkMakeAgree->setChecked(false);
+    FPackageInfo->cboColorDepth->setCurrentIndex(TPackageInfoPage::kDefaultColorDepth);
+    FPackageInfo->cboIconSize->setCurrentIndex(TPackageInfoPage::kDefaultIconSize);
+    FPackageInfo->txtIconDir->setText(QString::fromLatin1(kNewIconDir));
+    FBannerImage = QImage();
+    FPackageInfo->imgBannerImage->clear();
+    FPackageInfo->cboBannerURL->setEditText(QString());
+    RemoveIconRows();
+    SetDefaultLanguages();
+}
+
+void TfrmBuilderMain::actNewProjectExecute() {
+    if (!ConfirmSave()) return;
+    ResetDocument();
+    FLanguage->tntcboLanguage->setCurrentIndex(0);
+    DataToLanguagePage();
+    SetSaved();
+}
+
+void TfrmBuilderMain::actOpenProjectFileAccept() {
+    if (ConfirmSave()) LoadProject(QToPath(odlProject.FileName()));
+}
+
+void TfrmBuilderMain::LoadProject(const std::string& path) { TProjectLoader(*this).Load(path); }
+
+void TfrmBuilderMain::SaveProject(const std::string& path, bool temporary) { TProjectSaver(*this).Save(path, temporary); }
+
+bool TfrmBuilderMain::ConfirmSave() {
+    if (FLangPageEdited) LanguagePageToData();
+    if (!FModified) return true;
+    const QString message = QString::fromUtf8("\"%1\" は変更されています。保存しますか？").arg(PathToQ(ExtractFileName(FProjectPath)));
+    const int answer = Seams().MessageDlg(message, kConfirmation, kYes | kNo | kCancel, QString::fromUtf8("保存確認"));
+    if (answer == kResultYes) {
+        actSaveProjectFileExecute();
+        return true;
+    }
+    return answer == kResultNo;
+}
+
+void TfrmBuilderMain::actSaveProjectFileExecute() {
+    const std::string folder = ExtractFilePath(FProjectPath);
+    if (!folder.empty() && DirectoryExists(folder)) {
+        SaveProject(FProjectPath, false);
+        return;
+    }
+    ExecuteFileAction(sdlProject, &TfrmBuilderMain::actSaveAsProjectFileBeforeExecute,
+                      &TfrmBuilderMain::actSaveAsProjectFileAccept);
+}
+
+void TfrmBuilderMain::actSaveAsProjectFileBeforeExecute() { sdlProject.SetFileName(PathToQ(FProjectPath)); }
+
+void TfrmBuilderMain::actSaveAsProjectFileAccept() {
+    const std::string chosen = QToPath(sdlProject.FileName());
+    if (sdlProject.FilterIndex() != kSaveAsMakeFolder) {
+        SaveProject(chosen, false);
+        return;
+    }
+    const std::string folder = ChangeFileExt(chosen, "");
+    const std::string target = AppendBackslash(folder) + ExtractFileName(chosen);
+    if (FileExists(target)) {
+        const QString message =
+            QString::fromUtf8("\"%1\"\nは既に存在しています。\n上書きしてもよろしいですか？").arg(PathToQ(target));
+        if (Seams().MessageDlg(message, kConfirmation, kYes | kNo, QString::fromUtf8("上書き確認")) == kResultNo) return;
+    }
+    if (!ForceDirectories(folder)) {
+        Seams().Beep();
+        SetStatusText(QString::fromUtf8("フォルダを作成できませんでした。"));
+        return;
+    }
+    SaveProject(target, false);
+}
+
+}  // namespace qv

@@ -1,0 +1,28 @@
+// The screenshot command pictures both pages of the builder window with the example project.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/text/TempFolder.h"
+
+namespace qv {
+namespace {
+
+TEST(BuilderScreenshots, BothPagesArePictured) {
+    test::TempFolder folder;
+    for (const char* scene : {"builder-package-info", "builder-language"}) {
+        const std::string png = folder.Path() + "/" + scene + ".png";
+        const std::string command = "QT_QPA_PLATFORM=offscreen '" + std::string(QV_BIN_DIR) + "/qvscreenshot' " + scene +
+                                    " '" + png + "' >/dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << scene;
+        const QImage picture(QString::fromStdString(png));
+        EXPECT_EQ(picture.size(), QSize(742, 648)) << scene;
+    }
+}
+
+}  // namespace
+}  // namespace qv
