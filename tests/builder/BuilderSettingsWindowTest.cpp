@@ -18,7 +18,7 @@
 #include "platform/FileIO.h"
 #include "platform/TIniFile.h"
 #include "tests/builder/BuilderWindowFixture.h"
-#include "tests/compiler/TestProject.h"
+#include "tests/support/TestProject.h"
 
 namespace qv {
 namespace {

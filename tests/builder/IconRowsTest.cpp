@@ -9,7 +9,7 @@
 #include "builder/TPackageInfoPage.h"
 #include "platform/FileIO.h"
 #include "tests/builder/BuilderWindowFixture.h"
-#include "tests/compiler/TestProject.h"
+#include "tests/support/TestProject.h"
 
 namespace qv {
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/FileIO.h"
 #include "platform/TUnicodeStringList.h"
 #include "tests/builder/BuilderWindowFixture.h"
-#include "tests/compiler/TestProject.h"
+#include "tests/support/TestProject.h"
 
 namespace qv {
 namespace {

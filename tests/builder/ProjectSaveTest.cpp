@@ -25,7 +25,7 @@
 #include "platform/TMemoryStream.h"
 #include "platform/TModuleResources.h"
 #include "tests/builder/BuilderWindowFixture.h"
-#include "tests/compiler/TestProject.h"
+#include "tests/support/TestProject.h"
 
 namespace qv {
 namespace {
