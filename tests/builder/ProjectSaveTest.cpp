@@ -25,6 +25,7 @@
 #include "platform/TMemoryStream.h"
 #include "platform/TModuleResources.h"
 #include "tests/builder/BuilderWindowFixture.h"
+#include "tests/support/TestCommand.h"
 #include "tests/support/TestProject.h"
 
 namespace qv {
@@ -275,6 +276,15 @@ TEST_F(ProjectSaveTest, QuorcompBuildsASavedProject) {
     for (const char* raw : {"ICONPACKLANG", "LANG0_SYS", "LANG3_README"})
         EXPECT_NE(res.Find(ResId::Number(10), ResId::Name(raw)), nullptr) << raw;
     EXPECT_NE(res.Find(ResId::Number(16), ResId::Number(1)), nullptr);
+
+    // The viewer shows it: the package reports what its window holds once it is shown.
+    const test::TCommandOutcome shown = test::RunCommandLine(
+        "QT_QPA_PLATFORM=offscreen QUORVEX_REPORT_SHOWN=1 " + test::ShellQuoted(package));
+    EXPECT_EQ(shown.Status, 0);
+    EXPECT_NE(shown.Output.find("title: Built Icons\n"), std::string::npos) << shown.Output;
+    EXPECT_NE(shown.Output.find("icons: 2\n"), std::string::npos) << shown.Output;
+    EXPECT_NE(shown.Output.find("languages: 4\n"), std::string::npos) << shown.Output;
+    EXPECT_EQ(shown.Output.find("error:"), std::string::npos) << shown.Output;
 }
 
 }  // namespace
