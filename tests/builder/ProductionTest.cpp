@@ -176,6 +176,25 @@ TEST_F(ProductionTest, BuildSourceAndOutputPath) {
     }
 }
 
+// Two never-saved projects with an icon of the same name: the second build must not pick up the
+// first one's picture from the temporary folder.
+TEST_F(ProductionTest, TemporarySaveRefreshesIconsLeftByAnEarlierBuild) {
+    InstallLibrary();
+    const std::string temporaryIcon = Temp() + "icon/a.ico";
+    Bytes first;
+    for (uint32_t colour : {0xFF0000u, 0x0000FFu}) {
+        ForceDirectories(Work() + std::to_string(colour));
+        const std::string icon = WriteIcon(std::to_string(colour) + "/a.ico", {{16, 32, colour}});
+        auto window = MakeWindow();
+        window->AddIconFile(icon);
+        Trigger(*window, "actCompile");
+        ASSERT_TRUE(FileExists(temporaryIcon));
+        if (first.empty()) first = ReadWholeFile(temporaryIcon);
+    }
+    EXPECT_EQ(Builds().size(), 2u);
+    EXPECT_NE(ReadWholeFile(temporaryIcon), first);
+}
+
 TEST_F(ProductionTest, StatusTextOfResultCodes) {
     const std::pair<const char*, const char*> cases[] = {
         {"0", "コンパイル完了。"}, {"3", "不明なエラー コード: 3"}, {"8", "リソースを更新できませんでした。"},
