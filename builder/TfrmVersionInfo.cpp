@@ -44,7 +44,7 @@ TfrmVersionInfo::TfrmVersionInfo(std::string programDir, QWidget* parent)
     lblTitleCompiler = AddLabel("lblTitleCompiler", QStringLiteral("QuorvaneCompiler"), left, 84, width, 24);
     lblTitleCompiler->setFont(title);
     lblVersionCompiler = AddLabel("lblVersionCompiler", QStringLiteral("Version"), left, 112, width);
-    lblCopy = AddLabel("lblCopy", QStringLiteral("Copyright (C) The Quorvane developers"), left, 152, width);
+    lblCopy = AddLabel("lblCopy", QStringLiteral("(C) The Quorvane developers"), left, 152, width);
     lnklblHome = AddLabel("lnklblHome", QString::fromLatin1(kHomeAddress), left, 172, width);
     lnklblHome->setCursor(Qt::PointingHandCursor);
     lnklblHome->setToolTip(QString::fromUtf8("このURIをブラウザで開きます"));
