@@ -4,6 +4,8 @@
 
 #include "builder/BuilderText.h"
 #include "builder/TfrmBuilderMain.h"
+#include "builder/TfrmVersionInfo.h"
+#include "common/version.h"
 #include "platform/FileIO.h"
 #include "platform/SystemInfo.h"
 #include "platform/TModuleResources.h"
@@ -11,16 +13,34 @@
 
 namespace qv {
 
+namespace {
+
+// The program folder, with the built-in resources read from the quorbuild program there.
+std::string SceneProgramDir() {
+    const std::string dir = GetProgramDir();
+    if (FileExists(dir + "quorbuild")) TModuleResources::SetSelfFile(dir + "quorbuild");
+    return dir;
+}
+
+}  // namespace
+
 std::unique_ptr<QWidget> MakeBuilderScene(const QString& projectPath, int page) {
     TBuilderPlaces places;
-    places.ProgramDir = GetProgramDir();
-    if (FileExists(places.ProgramDir + "quorbuild")) TModuleResources::SetSelfFile(places.ProgramDir + "quorbuild");
+    places.ProgramDir = SceneProgramDir();
     places.UserName = "qvscreenshot-scene";  // a settings file that nobody writes
     auto window = std::make_unique<TfrmBuilderMain>(places, std::vector<std::string>{QToPath(projectPath)});
     window->CreateDialogs();
     window->show();
     window->pgcMain->setCurrentIndex(page);
     return window;
+}
+
+std::unique_ptr<QWidget> MakeAboutScene() {
+    const std::string dir = SceneProgramDir();
+    InitAppVersionFromModule();
+    auto about = std::make_unique<TfrmVersionInfo>(dir);
+    about->show();
+    return about;
 }
 
 namespace {
@@ -38,6 +58,9 @@ const bool kRegistered = [] {
     TScreenshotScenes::Register(QStringLiteral("builder-language"),
                                 QStringLiteral("builder window, page 言語とテキスト, example project"),
                                 [project] { return MakeBuilderScene(project, 1); });
+    TScreenshotScenes::Register(QStringLiteral("builder-about"),
+                                QStringLiteral("about dialog with the versions of the builder and the compiler library"),
+                                [] { return MakeAboutScene(); });
     return true;
 }();
 

@@ -13,5 +13,7 @@ namespace qv {
 // resources are read from the quorbuild program beside the running one, and the settings file
 // is none, so the picture shows the designed window.
 std::unique_ptr<QWidget> MakeBuilderScene(const QString& projectPath, int page);
+// The about dialog as it is shown, with the compiler library beside the running program.
+std::unique_ptr<QWidget> MakeAboutScene();
 
 }  // namespace qv

@@ -18,6 +18,7 @@
 #include "platform/FileIO.h"
 #include "platform/TAnsiStringList.h"
 #include "platform/TIniFile.h"
+#include "platform/TMemoryStream.h"
 #include "platform/TUnicodeStringList.h"
 
 namespace qv {
@@ -50,7 +51,10 @@ void TProjectSaver::Save(const std::string& path, bool temporary) {
     ini.WriteString(section, "versioninfo", WriteVersionFile(names, temporary));
     WriteBanner(ini, names, temporary);
 
-    PackageInfo(names.Folder, iconDir).SaveToFile(names.Folder + names.InfoFile());
+    // A temporary save owns the icons under a relative folder of the temporary folder; an
+    // absolute folder is the user's own and keeps its files.
+    const bool refreshIcons = temporary && !iconDir.empty() && iconDir[0] != PathDelim;
+    PackageInfo(names.Folder, iconDir, refreshIcons).SaveToFile(names.Folder + names.InfoFile());
     W.FPackageIcon.SaveToFile(names.Folder + TProjectFileNames::PackageIconFile());
     WriteLanguages(names);
 
@@ -98,7 +102,14 @@ void TProjectSaver::WriteBanner(TIniFile& ini, const TProjectFileNames& names, b
     W.FPackageInfo->imgBannerImage->setPixmap(QPixmap::fromImage(W.FBannerImage));
 }
 
-TAnsiStringList TProjectSaver::PackageInfo(const std::string& folder, const std::string& iconDir) {
+void TProjectSaver::RefreshIconFile(TQVIcon& icon, const std::string& file) {
+    // Rewritten only when it differs: rewriting a file in place costs far more than reading it.
+    TMemoryStream stream;
+    icon.SaveToStream(stream);
+    if (ReadWholeFile(file) != stream.Data()) WriteWholeFile(file, stream.Data());
+}
+
+TAnsiStringList TProjectSaver::PackageInfo(const std::string& folder, const std::string& iconDir, bool refresh) {
     TPackageInfoPage& page = *W.FPackageInfo;
     TAnsiStringList info;
     const auto add = [&info](const std::string& key, const std::string& value) {
@@ -123,7 +134,10 @@ TAnsiStringList TProjectSaver::PackageInfo(const std::string& folder, const std:
         const std::string caption = QToAnsi(row->Caption());
         // An icon file already there is the project's: it is not overwritten.
         const std::string file = target + caption;
-        if (!FileExists(file)) row->Icon().SaveToFile(file);
+        if (!FileExists(file))
+            row->Icon().SaveToFile(file);
+        else if (refresh)
+            RefreshIconFile(row->Icon(), file);
         info.Add("iconname" + std::to_string(i) + "=" + caption);
     }
     return info;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "builder/core/TProjectFileNames.h"
+#include "icon/TQVIcon.h"
 
 namespace qv {
 
@@ -26,7 +27,10 @@ private:
     std::string IconSourceDir(const std::string& folder) const;
     std::string WriteVersionFile(const TProjectFileNames& names, bool temporary);
     void WriteBanner(TIniFile& ini, const TProjectFileNames& names, bool temporary);
-    TAnsiStringList PackageInfo(const std::string& folder, const std::string& iconDir);
+    // refresh: icon files already in the target folder are rewritten (the copy a temporary save
+    // makes of its own icons, which an earlier temporary save may have left with other pictures).
+    TAnsiStringList PackageInfo(const std::string& folder, const std::string& iconDir, bool refresh);
+    static void RefreshIconFile(TQVIcon& icon, const std::string& file);
     void WriteLanguages(const TProjectFileNames& names);
 
     TfrmBuilderMain& W;

@@ -22,6 +22,7 @@
 #include "builder/TImageSurface.h"
 #include "builder/TLanguagePage.h"
 #include "builder/TPackageInfoPage.h"
+#include "builder/TPackageProduction.h"
 #include "builder/TProjectLoader.h"
 #include "builder/TProjectSaver.h"
 #include "builder/TfrmEditLanguageList.h"
@@ -112,6 +113,7 @@ void TfrmBuilderMain::BuildWindow() {
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
     FCommands = new TBuilderCommands(this);
+    FProduction = new TPackageProduction(*this);
 
     pgcMain = new QTabWidget(this);
     pgcMain->setObjectName(QStringLiteral("pgcMain"));
@@ -168,7 +170,23 @@ void TfrmBuilderMain::BindCommands() {
     BindAction("actOpenReadme", &TfrmBuilderMain::actOpenReadmeExecute);
     BindAction("actOpenManual", &TfrmBuilderMain::actOpenManualExecute);
     BindAction("actAbout", &TfrmBuilderMain::actAboutExecute);
+    BindAction("actCompile", &TfrmBuilderMain::actCompileExecute);
+    BindAction("actCompress", &TfrmBuilderMain::actCompressExecute);
+    connect(Action("actCompressAs"), &QAction::triggered, this, [this] {
+        Guarded([this] {
+            ExecuteFileAction(sdlCompressAs, &TfrmBuilderMain::actCompressAsBeforeExecute,
+                              &TfrmBuilderMain::actCompressAsAccept);
+        });
+    });
+    BindAction("actCompressOptDontIcon", &TfrmBuilderMain::actCompressOptDontIconExecute);
+    BindAction("actRun", &TfrmBuilderMain::actRunExecute);
     BindAction("actKill", &TfrmBuilderMain::actKillExecute);
+    // A close asked for during the compressor's wait is carried out once the wait is over.
+    connect(FProduction, &TPackageProduction::CompressingEnded, this, [this] {
+        if (!FCloseWhenCompressed) return;
+        FCloseWhenCompressed = false;
+        close();
+    });
     for (int i = 0; i < TBuilderCommands::kRecentCount; ++i) {
         QAction* recent = FCommands->Recent(i);
         connect(recent, &QAction::triggered, this, [this, recent] { Guarded([this, recent] { ActionOpenRecent(recent); }); });
@@ -207,7 +225,7 @@ void TfrmBuilderMain::BindDrops() {
 
 void TfrmBuilderMain::CreateDialogs() {
     if (!FEditLanguageList) FEditLanguageList = new TfrmEditLanguageList(this);
-    if (!FVersionInfo) FVersionInfo = new TfrmVersionInfo(this);
+    if (!FVersionInfo) FVersionInfo = new TfrmVersionInfo(FProgramDir, this);
 }
 
 TfrmEditLanguageList& TfrmBuilderMain::EditLanguageList() {
@@ -244,6 +262,10 @@ void TfrmBuilderMain::FormShow() {
 void TfrmBuilderMain::closeEvent(QCloseEvent* event) {
     // Refused until the question is answered, so that an error on the way keeps the window.
     event->ignore();
+    if (FProduction->Compressing()) {
+        FCloseWhenCompressed = true;
+        return;
+    }
     if (!FormCloseQuery()) return;
     event->accept();
     FormClose();
@@ -382,11 +404,19 @@ void TfrmBuilderMain::actOpenManualExecute() { OpenProgramFile("manual.txt"); }
 
 void TfrmBuilderMain::actAboutExecute() { VersionInfo().exec(); }
 
-void TfrmBuilderMain::actKillExecute() {
-    if (FTestProcess == 0) return;
-    Seams().KillProcess(FTestProcess);
-    FTestProcess = 0;
+void TfrmBuilderMain::actCompileExecute() { FProduction->Compile(); }
+
+void TfrmBuilderMain::actCompressExecute() { FProduction->Compress(); }
+
+void TfrmBuilderMain::actCompressAsBeforeExecute() {
+    sdlCompressAs.SetFileName(PathToQ(FProduction->CompressAsFileName()));
 }
+
+void TfrmBuilderMain::actCompressAsAccept() { FProduction->CompressAs(QToPath(sdlCompressAs.Files().value(0))); }
+
+void TfrmBuilderMain::actRunExecute() { FProduction->Run(); }
+
+void TfrmBuilderMain::actKillExecute() { FProduction->Kill(); }
 
 // --- title, status and modified state
 

@@ -28,6 +28,7 @@ class TBuilderCommands;
 class TDropFileTarget;
 class TLanguagePage;
 class TPackageInfoPage;
+class TPackageProduction;
 class TfrmEditLanguageList;
 class TfrmVersionInfo;
 struct TBuilderSettings;
@@ -36,6 +37,7 @@ class TfrmBuilderMain : public QMainWindow {
     Q_OBJECT
     friend class TProjectLoader;
     friend class TProjectSaver;
+    friend class TPackageProduction;
 
 public:
     static constexpr int kDesignLeft = 100;
@@ -70,7 +72,17 @@ public:
     void actOpenReadmeExecute();
     void actOpenManualExecute();
     void actAboutExecute();
+
+    // --- package production
+    void actCompileExecute();
+    void actCompressExecute();
+    void actCompressAsBeforeExecute();
+    void actCompressAsAccept();
+    void actCompressOptDontIconExecute() {}  // the check item toggles itself
+    void actRunExecute();
     void actKillExecute();
+    TPackageProduction& Production() const { return *FProduction; }
+    int TestProcess() const { return FTestProcess; }
 
     // --- the project document
     void LoadProject(const std::string& path);
@@ -184,6 +196,8 @@ private:
     TBuilderCommands* FCommands = nullptr;
     TPackageInfoPage* FPackageInfo = nullptr;
     TLanguagePage* FLanguage = nullptr;
+    TPackageProduction* FProduction = nullptr;
+    bool FCloseWhenCompressed = false;
     QLabel* FStatusLabel = nullptr;
     TfrmEditLanguageList* FEditLanguageList = nullptr;
     TfrmVersionInfo* FVersionInfo = nullptr;

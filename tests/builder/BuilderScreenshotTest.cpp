@@ -1,4 +1,5 @@
-// The screenshot command pictures both pages of the builder window with the example project.
+// The screenshot command pictures both pages of the builder window with the example project, and
+// the about dialog.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,15 +13,17 @@
 namespace qv {
 namespace {
 
-TEST(BuilderScreenshots, BothPagesArePictured) {
+TEST(BuilderScreenshots, BothPagesAndTheAboutDialogArePictured) {
     test::TempFolder folder;
-    for (const char* scene : {"builder-package-info", "builder-language"}) {
+    const std::pair<const char*, QSize> scenes[] = {
+        {"builder-package-info", QSize(742, 648)}, {"builder-language", QSize(742, 648)}, {"builder-about", QSize(449, 344)}};
+    for (const auto& [scene, size] : scenes) {
         const std::string png = folder.Path() + "/" + scene + ".png";
         const std::string command = "QT_QPA_PLATFORM=offscreen '" + std::string(QV_BIN_DIR) + "/qvscreenshot' " + scene +
                                     " '" + png + "' >/dev/null 2>&1";
         ASSERT_EQ(std::system(command.c_str()), 0) << scene;
         const QImage picture(QString::fromStdString(png));
-        EXPECT_EQ(picture.size(), QSize(742, 648)) << scene;
+        EXPECT_EQ(picture.size(), size) << scene;
     }
 }
 

@@ -1,0 +1,113 @@
+// A build from the builder of a project of 500 icons (the temporary save of a modified project,
+// loading the compiler library, CompilePackage, unloading) against the quorcomp command on the
+// same saved project, each pair measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "builder/TfrmBuilderMain.h"
+#include "platform/ChildProcess.h"
+#include "platform/FileIO.h"
+#include "platform/qt/TFakeSystemSeams.h"
+#include "platform/qt/TQvApplication.h"
+#include "platform/qt/TScopedSeams.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kIcons = 500;
+
+double Seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct TBench {
+    std::string Root;
+    std::string Project;
+    qv::TFakeSystemSeams Seams;
+    std::unique_ptr<qv::TScopedSeams> Scope;
+    std::unique_ptr<qv::TfrmBuilderMain> Window;
+
+    TBench() {
+        char pattern[] = "/tmp/qvprodbenchXXXXXX";
+        if (!::mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
+        Root = std::string(pattern) + "/";
+        for (const char* folder : {"program", "source", "project", "tmp"}) fs::create_directories(Root + folder);
+        for (const char* name : {"japanese_sys.dat", "english_sys.dat", "korean_sys.dat", "chinese_sys.dat", "libquorcomp.so"})
+            fs::copy_file(std::string(QV_BIN_DIR) + "/" + name, Root + "program/" + name);
+        ::setenv("TMPDIR", (Root + "tmp").c_str(), 1);
+        Scope = std::make_unique<qv::TScopedSeams>(Seams);
+        Window = std::make_unique<qv::TfrmBuilderMain>(qv::TBuilderPlaces{Root + "program/", Root + "config", "bench"});
+        Window->show();
+        const qv::Bytes icon = qv::ReadWholeFile(std::string(QV_SOURCE_DIR) + "/examples/sample/icon/star.ico");
+        for (int i = 0; i < kIcons; ++i) {
+            const std::string file = Root + "source/i" + std::to_string(10000 + i) + ".ico";
+            qv::WriteWholeFile(file, icon);
+            Window->AddIconFile(file);
+        }
+        Project = Root + "project/bench.ipp";
+        Window->SaveProject(Project, false);
+    }
+    ~TBench() {
+        Window.reset();
+        std::error_code ec;
+        fs::remove_all(Root, ec);
+    }
+};
+
+std::unique_ptr<TBench> GBench;
+
+void BM_BuildFromBuilder(benchmark::State& state) {
+    if (!GBench) GBench = std::make_unique<TBench>();
+    TBench& bench = *GBench;
+    const std::vector<std::string> cli{std::string(QV_BIN_DIR) + "/quorcomp", bench.Project, bench.Root + "cli.run"};
+    std::vector<double> builder, command;
+    for (auto _ : state) {
+        bench.Window->SetModified();  // the build goes through the temporary save
+        const auto t0 = Clock::now();
+        bench.Window->actCompileExecute();
+        const auto t1 = Clock::now();
+        const qv::TProcessStart start = qv::StartChildProcess(cli, "");
+        const int exitCode = start.Started() ? qv::WaitChildProcess(start.Pid) : -1;
+        const auto t2 = Clock::now();
+        if (bench.Window->StatusText() != QString::fromUtf8("コンパイル完了。") || exitCode != 0)
+            state.SkipWithError("a build failed");
+        builder.push_back(Seconds(t0, t1));
+        command.push_back(Seconds(t1, t2));
+        state.SetIterationTime(Seconds(t0, t1));
+    }
+    const double ms = 1000 * Median(builder), baseMs = 1000 * Median(command);
+    state.counters["builder_ms"] = ms;
+    state.counters["quorcomp_ms"] = baseMs;
+    state.counters["ratio"] = ms / baseMs;
+    std::printf("builder build %.1f ms, quorcomp %.1f ms (medians), ratio %.2f (target <= 1.5)\n", ms, baseMs, ms / baseMs);
+}
+
+BENCHMARK(BM_BuildFromBuilder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qv::TQvApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    GBench.reset();
+    benchmark::Shutdown();
+    return 0;
+}
