@@ -5,9 +5,11 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
@@ -16,8 +18,13 @@
 #include <filesystem>
 
 #include "common/ui/qvMessageDlgFormW.h"
+#include "common/PathEdit.h"
 #include "icon/TQVIcon.h"
 #include "platform/CodePage.h"
+#include "platform/Errors.h"
+#include "platform/FileIO.h"
+#include "platform/SystemInfo.h"
+#include "platform/TMemoryStream.h"
 #include "platform/ResId.h"
 #include "platform/ResTypes.h"
 #include "platform/TAnsiStringList.h"
@@ -25,9 +32,12 @@
 #include "platform/TUnicodeStringList.h"
 #include "platform/qt/ShellOpen.h"
 #include "platform/qt/TQvApplication.h"
+#include "platform/qt/TSystemSeams.h"
 #include "runtime/DesignFonts.h"
 #include "runtime/IconImages.h"
+#include "runtime/IconFileNames.h"
 #include "runtime/IconTiles.h"
+#include "runtime/MessageCodes.h"
 #include "runtime/NameValue.h"
 #include "runtime/QuorvexCopyToForm.h"
 #include "runtime/StrConvert.h"
@@ -156,6 +166,7 @@ void TtntfrmQuorvex::CreateControls() {
     FLayout->AddClient(tntpnlBottom);
 
     connect(tntbtnAgree, &QPushButton::clicked, this, [this] { tntbtnAgreeClick(); });
+    connect(tntbtnCopyTo, &QPushButton::clicked, this, [this] { Reported([this] { tntbtnCopyToClick(); }); });
     connect(tntimgBanner, &TBannerImage::clicked, this, [this] { tntimgBannerClick(); });
     connect(tntcboIconPackLang, qOverload<int>(&QComboBox::activated), this, [this] { tntcboIconPackLangSelect(); });
 }
@@ -512,6 +523,82 @@ void TtntfrmQuorvex::showEvent(QShowEvent* event) {
         }
     }
     tntcboIconPackLangSelect();
+}
+
+// ---- Copying to a folder ----------------------------------------------------------------------
+
+void TtntfrmQuorvex::tntbtnCopyToClick() {
+    if (!tntfrmIconPackCopyTo) return;
+    TtntfrmIconPackCopyTo& dialog = *tntfrmIconPackCopyTo;
+    dialog.tntchkSelectOnly->setEnabled(!tntlvIcon->selectedItems().isEmpty());
+    dialog.tnttxtFilePath->setText(Widen(GetProgramDir()) + Widen(FInfo.FPackName) + QLatin1Char(PathDelim));
+    dialog.SetCopyRequest(FInfo.FPackName,
+                          [this](const QString& folder, bool selectedOnly) { return CopyIconsTo(folder, selectedOnly); });
+    dialog.exec();
+}
+
+bool TtntfrmQuorvex::IconSelected(int index) const {
+    const QListWidgetItem* item = tntlvIcon->item(index);
+    return item && item->isSelected();
+}
+
+namespace {
+
+// An icon name that is not one plain file name is never written: it fails as a file that cannot
+// be created would.
+void CheckPlainFileName(const std::string& folder, const std::string& name) {
+    if (!IsPlainFileName(name))
+        throw EFCreateError("Cannot create file \"" + folder + name + "\". The icon name is not a file name");
+}
+
+Bytes IconFileBytes(TQVIcon& icon) {
+    TMemoryStream stream;
+    icon.SaveToStream(stream);
+    return stream.TakeData();
+}
+
+}  // namespace
+
+QStringList TtntfrmQuorvex::CopyIconsTo(const QString& folder, bool selectedOnly) {
+    QStringList written;
+    const int count = std::min(tntlvIcon->count(), int(FPackIcons.size()));
+    // Nothing to copy: no progress range to set, nothing to report.
+    if (count == 0) return written;
+    QProgressBar* progress = tntfrmIconPackCopyTo ? tntfrmIconPackCopyTo->tntpgbCopyTo : nullptr;
+    if (progress) {
+        progress->setRange(0, count - 1);
+        progress->setValue(0);
+    }
+    const TtntfrmIconPackCopyTo::TTexts texts = tntfrmIconPackCopyTo ? tntfrmIconPackCopyTo->Texts()
+                                                                      : TtntfrmIconPackCopyTo::TTexts();
+    const std::string ansiFolder = UnicodeToAnsi(folder.toStdU16String());
+    bool toAll = false;
+    int answer = 0;
+    for (int i = 0; i < count; ++i) {
+        if (selectedOnly && !IconSelected(i)) continue;
+        const std::string& name = FInfo.FIconNames[i];
+        CheckPlainFileName(ansiFolder, name);
+        const std::string target = ansiFolder + name;
+        if (FileExists(target)) {
+            if (!toAll) {
+                answer = Seams().MessageDlg(FormatW(texts.FConfirmOverwriteText, Widen(name)), msg::kConfirmation,
+                                            msg::kYes | msg::kNo | msg::kCancel | msg::kNoToAll | msg::kYesToAll,
+                                            texts.FTitleConfirmText);
+                toAll = answer == msg::kResultNoToAll || answer == msg::kResultYesToAll;
+            }
+            if (answer == msg::kResultNo || answer == msg::kResultNoToAll) continue;
+            // Any other answer, a closed question among them, stops: nothing is replaced unasked.
+            if (answer != msg::kResultYes && answer != msg::kResultYesToAll) break;
+            if (!DeleteFileIfExists(target)) {
+                Seams().MessageDlg(FormatW(FErrorMakeFileText, Widen(name)), msg::kError, msg::kOk, texts.FTitleErrorText);
+                break;
+            }
+        }
+        WriteWholeFile(target, IconFileBytes(*FPackIcons[size_t(i)]));
+        written << Widen(target);
+        if (progress) progress->setValue(i);
+    }
+    return written;
 }
 
 void TtntfrmQuorvex::Reported(const std::function<void()>& step) {

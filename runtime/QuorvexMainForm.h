@@ -6,6 +6,7 @@
 // fails is reported once in the standard error box with the error's own message and ends what it
 // belongs to; the window keeps what was done before.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -46,6 +47,8 @@ public:
     void tntbtnAgreeClick();
     // Opens the banner's link (its hint), if any.
     void tntimgBannerClick();
+    // Opens the copy-to dialog modally, its destination set to the program folder and package.
+    void tntbtnCopyToClick();
 
     const TPackageInfo& PackageInfo() const { return FInfo; }
     int PackIconCount() const { return int(FPackIcons.size()); }
@@ -110,6 +113,11 @@ private:
     void ApplyAgreeButton(bool agreeStep);
     void SetTopPanelHeight(int height);
     bool ReadmeWndProc(QEvent* event);
+
+    // The copy worker: writes the icons (all, or the selected ones) into the folder, asking before
+    // an existing file is replaced; returns the paths written, in icon order.
+    QStringList CopyIconsTo(const QString& folder, bool selectedOnly);
+    bool IconSelected(int index) const;
 
     // Runs a step; an error ends it and is shown in the standard error box.
     static void Reported(const std::function<void()>& step);
