@@ -15,6 +15,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "common/ui/qvMessageDlgFormW.h"
@@ -43,6 +44,7 @@
 #include "runtime/StrConvert.h"
 #include "runtime/TBannerImage.h"
 #include "runtime/TControlLayout.h"
+#include "runtime/TDropFileSource.h"
 #include "runtime/TReadmeHighlighter.h"
 #include "runtime/TSplitter.h"
 
@@ -217,6 +219,10 @@ void TtntfrmQuorvex::CreateIconList() {
     tntlvIcon->setTextElideMode(Qt::ElideRight);
     // Every item is one grid cell (BuildIconList), so the list need not measure each caption.
     tntlvIcon->setUniformItemSizes(true);
+    tntlvIcon->viewport()->installEventFilter(this);
+    dfsIcons = new TDropFileSource(this);
+    dfsIcons->setObjectName(QStringLiteral("dfsIcons"));
+    dfsIcons->SetOnDrop([this] { Reported([this] { dfsIconsDrop(); }); });
     // The selection stays as visible when the list has no focus.
     QPalette palette = tntlvIcon->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -507,6 +513,7 @@ bool TtntfrmQuorvex::ReadmeWndProc(QEvent* event) {
 
 bool TtntfrmQuorvex::eventFilter(QObject* watched, QEvent* event) {
     if (tnttxtReadme && watched == tnttxtReadme->viewport()) return ReadmeWndProc(event);
+    if (tntlvIcon && watched == tntlvIcon->viewport()) return IconListWndProc(event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -523,6 +530,85 @@ void TtntfrmQuorvex::showEvent(QShowEvent* event) {
         }
     }
     tntcboIconPackLangSelect();
+}
+
+namespace {
+
+// An icon name that is not one plain file name is never written: it fails as a file that cannot
+// be created would.
+void CheckPlainFileName(const std::string& folder, const std::string& name) {
+    if (!IsPlainFileName(name))
+        throw EFCreateError("Cannot create file \"" + folder + name + "\". The icon name is not a file name");
+}
+
+Bytes IconFileBytes(TQVIcon& icon) {
+    TMemoryStream stream;
+    icon.SaveToStream(stream);
+    return stream.TakeData();
+}
+
+}  // namespace
+
+// ---- Dragging out -----------------------------------------------------------------------------
+
+bool TtntfrmQuorvex::IconListWndProc(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        tntlvIconMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+    } else if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        tntlvIconMouseMove(mouse->buttons(), mouse->modifiers(), mouse->position().toPoint());
+    }
+    return false;
+}
+
+void TtntfrmQuorvex::tntlvIconMouseDown(const QPoint& pos) {
+    FDragStartX = pos.x();
+    FDragStartY = pos.y();
+}
+
+void TtntfrmQuorvex::tntlvIconMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                        const QPoint& pos) {
+    if (buttons != Qt::LeftButton && buttons != Qt::RightButton) return;
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return;
+    if (std::abs(FDragStartX - pos.x()) < 10 && std::abs(FDragStartY - pos.y()) < 10) return;
+    dfsIcons->ClearFiles();
+    dfsIcons->Execute(tntlvIcon);
+}
+
+void TtntfrmQuorvex::ShowDropError() {
+    const QString title = tntfrmIconPackCopyTo ? tntfrmIconPackCopyTo->Texts().FTitleErrorText : QString();
+    Seams().MessageDlg(FormatW(FErrorMakeFileText, QString()), msg::kError, msg::kOk, title);
+}
+
+void TtntfrmQuorvex::dfsIconsDrop() {
+    tntlvIcon->setEnabled(false);
+    struct TEnableAgain {
+        QWidget* list;
+        ~TEnableAgain() { list->setEnabled(true); }
+    } enableAgain{tntlvIcon};
+    // A temporary folder that is not there is a failure: its long form would name another one.
+    const std::string temp = GetTempDirectory();
+    const std::string folder = DirectoryExists(temp) ? MakeNewNumberedFolder(ExpandLongFileName(temp), FInfo.FPackName)
+                                                     : std::string();
+    if (folder.empty()) {
+        ShowDropError();
+        return;
+    }
+    // Remembered at once: the folder is this run's own, so it goes even when writing fails.
+    FTempFolders.push_back(folder);
+    WriteDropFiles(folder);
+}
+
+void TtntfrmQuorvex::WriteDropFiles(const std::string& folder) {
+    const std::string prefix = AppendBackslash(folder);
+    const int count = std::min(tntlvIcon->count(), int(FPackIcons.size()));
+    for (int i = 0; i < count; ++i) {
+        if (!IconSelected(i)) continue;
+        const std::string& name = FInfo.FIconNames[i];
+        CheckPlainFileName(prefix, name);
+        FPackIcons[size_t(i)]->SaveToFile(prefix + name);
+        dfsIcons->AddFile(prefix + name);
+    }
 }
 
 // ---- Copying to a folder ----------------------------------------------------------------------
@@ -542,22 +628,6 @@ bool TtntfrmQuorvex::IconSelected(int index) const {
     return item && item->isSelected();
 }
 
-namespace {
-
-// An icon name that is not one plain file name is never written: it fails as a file that cannot
-// be created would.
-void CheckPlainFileName(const std::string& folder, const std::string& name) {
-    if (!IsPlainFileName(name))
-        throw EFCreateError("Cannot create file \"" + folder + name + "\". The icon name is not a file name");
-}
-
-Bytes IconFileBytes(TQVIcon& icon) {
-    TMemoryStream stream;
-    icon.SaveToStream(stream);
-    return stream.TakeData();
-}
-
-}  // namespace
 
 QStringList TtntfrmQuorvex::CopyIconsTo(const QString& folder, bool selectedOnly) {
     QStringList written;
