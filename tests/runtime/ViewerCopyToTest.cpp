@@ -6,14 +6,13 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QProcess>
 #include <QTimer>
 
 #include <sys/stat.h>
 
-#include "icon/TQVIcon.h"
 #include "platform/FileIO.h"
 #include "platform/SystemInfo.h"
-#include "platform/TMemoryStream.h"
 #include "ViewerTestSupport.h"
 
 namespace qv::test {
@@ -54,14 +53,6 @@ protected:
         return stillOpen;
     }
 
-    // What the container writes for icon i as the package carries it.
-    static Bytes PackageIconFile(int index) {
-        TQVIcon icon;
-        icon.LoadFromResourceName("_ICONPACK" + std::to_string(index));
-        TMemoryStream stream;
-        icon.SaveToStream(stream);
-        return stream.TakeData();
-    }
 
     std::string Destination() {
         const std::string folder = FProject.Path("dest/");
@@ -261,6 +252,41 @@ TEST_F(ViewerCopyToTest, OpeningSetsTheProgramFolderAndBrowsingAddsThePackageNam
     const auto folders = FSeams.CallsOf(TSeamKind::ChooseFolder);
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders[0].Args.value(0), CopyTo().windowTitle());
+}
+
+// Runs a tool; its standard output, or a failure naming the tool and its error output.
+QString RunTool(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+TEST_F(ViewerCopyToTest, IconsMadeByOtherToolsComeOutAsTheContainerWritesThemAndTheToolsReadThem) {
+    const QString work = QString::fromStdString(FProject.Path(""));
+    RunTool("convert", {"-size", "16x16", "xc:red", work + "red16.png"});
+    RunTool("convert", {"-size", "32x32", "gradient:blue-yellow", work + "grad32.png"});
+    RunTool("convert", {"-size", "48x48", "xc:green", "-alpha", "set", "-channel", "A", "-evaluate", "set", "50%",
+                        work + "half48.png"});
+    // One icon by icotool with two images, one by ImageMagick itself.
+    RunTool("icotool", {"-c", "-o", work + "icon/a.ico", work + "red16.png", work + "grad32.png"});
+    RunTool("convert", {work + "half48.png", work + "red16.png", work + "icon/b.ico"});
+    FProject.WriteInfo(TestProject::InfoLinesForIcons({"a.ico", "b.ico"}));
+    OpenWithTexts(Build());
+    ASSERT_EQ(Form().PackIconCount(), 2);
+    const std::string dest = Destination();
+    EXPECT_FALSE(CopyThroughDialog(QString::fromStdString(dest)));
+    for (int i = 0; i < 2; ++i) {
+        const std::string file = dest + (i == 0 ? "a.ico" : "b.ico");
+        EXPECT_EQ(ReadWholeFile(file), PackageIconFile(i)) << file;
+        const QString listing = RunTool("icotool", {"-l", QString::fromStdString(file)});
+        EXPECT_EQ(listing.count("--icon"), 2) << listing.toStdString();
+    }
+    EXPECT_TRUE(RunTool("icotool", {"-l", QString::fromStdString(dest + "a.ico")}).contains("--width=32"));
+    EXPECT_TRUE(RunTool("icotool", {"-l", QString::fromStdString(dest + "b.ico")}).contains("--width=48"));
 }
 
 }  // namespace

@@ -11,9 +11,7 @@
 #include <cstdlib>
 
 #include "common/PathEdit.h"
-#include "icon/TQVIcon.h"
 #include "platform/FileIO.h"
-#include "platform/TMemoryStream.h"
 #include "runtime/TDropFileSource.h"
 #include "ViewerTestSupport.h"
 
@@ -79,13 +77,6 @@ protected:
         return FDrags > before;
     }
 
-    static Bytes PackageIconFile(int index) {
-        TQVIcon icon;
-        icon.LoadFromResourceName("_ICONPACK" + std::to_string(index));
-        TMemoryStream stream;
-        icon.SaveToStream(stream);
-        return stream.TakeData();
-    }
 
     std::string FTemp, FOldTemp;
     TDropFileSource::TDragRunner FPrevious;
