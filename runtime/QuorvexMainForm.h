@@ -58,6 +58,9 @@ public:
     void dfsIconsDrop();
     // The temporary drag folders made so far, removed when the window is destroyed.
     const std::vector<std::string>& TempFolders() const { return FTempFolders; }
+    // The copy worker: writes the icons (all, or the selected ones) into the folder, asking before
+    // an existing file is replaced; returns the paths written, in icon order.
+    QStringList CopyIconsTo(const QString& folder, bool selectedOnly);
     // Opens the copy-to dialog modally, its destination set to the program folder and package.
     void tntbtnCopyToClick();
 
@@ -129,9 +132,6 @@ private:
     void ShowDropError();
     void WriteDropFiles(const std::string& folder);
 
-    // The copy worker: writes the icons (all, or the selected ones) into the folder, asking before
-    // an existing file is replaced; returns the paths written, in icon order.
-    QStringList CopyIconsTo(const QString& folder, bool selectedOnly);
     bool IconSelected(int index) const;
 
     // Runs a step; an error ends it and is shown in the standard error box.
