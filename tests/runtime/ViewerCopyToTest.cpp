@@ -196,10 +196,11 @@ TEST_F(ViewerCopyToTest, ADestinationThatCannotBeMadeIsReportedWithTheTypedPath)
     }
 }
 
-TEST_F(ViewerCopyToTest, IconNamesThatCouldLeaveTheFolderAreNeverWritten) {
+TEST_F(ViewerCopyToTest, IconNamesThatCouldLeaveTheFolderOrCannotBeFilesAreNeverWritten) {
     const std::string package = Build();
     for (const std::string& bad : {std::string("../escape.ico"), std::string(".."), std::string("."), std::string(),
-                                   std::string("sub/x.ico"), std::string("/tmp/abs.ico")}) {
+                                   std::string("sub/x.ico"), std::string("/tmp/abs.ico"),
+                                   std::string(300, 'n') + ".ico"}) {
         SCOPED_TRACE(bad);
         EditPackage(package, [&](TResources& r) {
             std::string info;
