@@ -65,6 +65,14 @@ protected:
 
 const Bytes kOld = {'o', 'l', 'd'};
 
+// The exit code of a tool run without looking at its output; -1 when it cannot start.
+int RunToolQuietly(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return -1;
+    return process.exitCode();
+}
+
 TEST_F(ViewerCopyToTest, OverwriteAnswersDecideWhichFilesAreReplaced) {
     struct Case {
         const char* name;
@@ -153,6 +161,28 @@ TEST_F(ViewerCopyToTest, AFolderNamedLikeAnIconFailsTheCopyAndTheDialogStaysOpen
     EXPECT_TRUE(OpenedUrls().isEmpty());
     EXPECT_TRUE(CopyTo().isEnabled());
     EXPECT_TRUE(CopyTo().tntpgbCopyTo->isHidden());
+}
+
+TEST_F(ViewerCopyToTest, AnExistingFileThatCannotBeDeletedStopsTheCopyAndKeepsWhatWasWritten) {
+    OpenWithTexts(Build());
+    const std::string dest = Destination();
+    WriteWholeFile(dest + "b.ico", kOld);
+    // An immutable file cannot be removed even by the superuser; without the right to make one,
+    // the case cannot be set up.
+    if (RunToolQuietly("chattr", {"+i", QString::fromStdString(dest + "b.ico")}) != 0)
+        GTEST_SKIP() << "chattr +i is not available here";
+    FSeams.PushMessageResult(kYes);
+    EXPECT_FALSE(CopyThroughDialog(QString::fromStdString(dest)));
+    RunToolQuietly("chattr", {"-i", QString::fromStdString(dest + "b.ico")});
+    const auto questions = Questions();
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].Args.value(0), "replace b.ico?");
+    EXPECT_EQ(questions[1].Args, QStringList({FormatW(Form().ErrorMakeFileText(), "b.ico"), "1", "4", "Error"}));
+    EXPECT_EQ(ReadWholeFile(dest + "a.ico"), PackageIconFile(0));
+    EXPECT_EQ(ReadWholeFile(dest + "b.ico"), kOld);
+    EXPECT_FALSE(FileExists(dest + "c.ico"));
+    EXPECT_EQ(OpenedUrls().size(), 1);  // a.ico was written
+    EXPECT_TRUE(ErrorBoxes().isEmpty());
 }
 
 TEST_F(ViewerCopyToTest, AMissingDestinationIsMadeOnlyWhenTheUserSaysYes) {
