@@ -5,19 +5,27 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "common/ui/qvMessageDlgFormW.h"
+#include "common/PathEdit.h"
 #include "icon/TQVIcon.h"
 #include "platform/CodePage.h"
+#include "platform/Errors.h"
+#include "platform/FileIO.h"
+#include "platform/SystemInfo.h"
+#include "platform/TMemoryStream.h"
 #include "platform/ResId.h"
 #include "platform/ResTypes.h"
 #include "platform/TAnsiStringList.h"
@@ -25,14 +33,18 @@
 #include "platform/TUnicodeStringList.h"
 #include "platform/qt/ShellOpen.h"
 #include "platform/qt/TQvApplication.h"
+#include "platform/qt/TSystemSeams.h"
 #include "runtime/DesignFonts.h"
 #include "runtime/IconImages.h"
+#include "runtime/IconFileNames.h"
 #include "runtime/IconTiles.h"
+#include "runtime/MessageCodes.h"
 #include "runtime/NameValue.h"
 #include "runtime/QuorvexCopyToForm.h"
 #include "runtime/StrConvert.h"
 #include "runtime/TBannerImage.h"
 #include "runtime/TControlLayout.h"
+#include "runtime/TDropFileSource.h"
 #include "runtime/TReadmeHighlighter.h"
 #include "runtime/TSplitter.h"
 
@@ -156,6 +168,7 @@ void TtntfrmQuorvex::CreateControls() {
     FLayout->AddClient(tntpnlBottom);
 
     connect(tntbtnAgree, &QPushButton::clicked, this, [this] { tntbtnAgreeClick(); });
+    connect(tntbtnCopyTo, &QPushButton::clicked, this, [this] { Reported([this] { tntbtnCopyToClick(); }); });
     connect(tntimgBanner, &TBannerImage::clicked, this, [this] { tntimgBannerClick(); });
     connect(tntcboIconPackLang, qOverload<int>(&QComboBox::activated), this, [this] { tntcboIconPackLangSelect(); });
 }
@@ -206,6 +219,10 @@ void TtntfrmQuorvex::CreateIconList() {
     tntlvIcon->setTextElideMode(Qt::ElideRight);
     // Every item is one grid cell (BuildIconList), so the list need not measure each caption.
     tntlvIcon->setUniformItemSizes(true);
+    tntlvIcon->viewport()->installEventFilter(this);
+    dfsIcons = new TDropFileSource(this);
+    dfsIcons->setObjectName(QStringLiteral("dfsIcons"));
+    dfsIcons->SetOnDrop([this] { Reported([this] { dfsIconsDrop(); }); });
     // The selection stays as visible when the list has no focus.
     QPalette palette = tntlvIcon->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -496,6 +513,7 @@ bool TtntfrmQuorvex::ReadmeWndProc(QEvent* event) {
 
 bool TtntfrmQuorvex::eventFilter(QObject* watched, QEvent* event) {
     if (tnttxtReadme && watched == tnttxtReadme->viewport()) return ReadmeWndProc(event);
+    if (tntlvIcon && watched == tntlvIcon->viewport()) return IconListWndProc(event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -512,6 +530,145 @@ void TtntfrmQuorvex::showEvent(QShowEvent* event) {
         }
     }
     tntcboIconPackLangSelect();
+}
+
+namespace {
+
+// An icon name that is not one plain file name is never written: it fails as a file that cannot
+// be created would.
+void CheckPlainFileName(const std::string& folder, const std::string& name) {
+    if (!IsPlainFileName(name))
+        throw EFCreateError("Cannot create file \"" + folder + name + "\". The icon name is not a file name");
+}
+
+Bytes IconFileBytes(TQVIcon& icon) {
+    TMemoryStream stream;
+    icon.SaveToStream(stream);
+    return stream.TakeData();
+}
+
+}  // namespace
+
+// ---- Dragging out -----------------------------------------------------------------------------
+
+bool TtntfrmQuorvex::IconListWndProc(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        tntlvIconMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+    } else if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        tntlvIconMouseMove(mouse->buttons(), mouse->modifiers(), mouse->position().toPoint());
+    }
+    return false;
+}
+
+void TtntfrmQuorvex::tntlvIconMouseDown(const QPoint& pos) {
+    FDragStartX = pos.x();
+    FDragStartY = pos.y();
+}
+
+void TtntfrmQuorvex::tntlvIconMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                        const QPoint& pos) {
+    if (buttons != Qt::LeftButton && buttons != Qt::RightButton) return;
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return;
+    if (std::abs(FDragStartX - pos.x()) < 10 && std::abs(FDragStartY - pos.y()) < 10) return;
+    dfsIcons->ClearFiles();
+    dfsIcons->Execute(tntlvIcon);
+}
+
+void TtntfrmQuorvex::ShowDropError() {
+    const QString title = tntfrmIconPackCopyTo ? tntfrmIconPackCopyTo->Texts().FTitleErrorText : QString();
+    Seams().MessageDlg(FormatW(FErrorMakeFileText, QString()), msg::kError, msg::kOk, title);
+}
+
+void TtntfrmQuorvex::dfsIconsDrop() {
+    tntlvIcon->setEnabled(false);
+    struct TEnableAgain {
+        QWidget* list;
+        ~TEnableAgain() { list->setEnabled(true); }
+    } enableAgain{tntlvIcon};
+    // A temporary folder that is not there is a failure: its long form would name another one.
+    const std::string temp = GetTempDirectory();
+    const std::string folder = DirectoryExists(temp) ? MakeNewNumberedFolder(ExpandLongFileName(temp), FInfo.FPackName)
+                                                     : std::string();
+    if (folder.empty()) {
+        ShowDropError();
+        return;
+    }
+    // Remembered at once: the folder is this run's own, so it goes even when writing fails.
+    FTempFolders.push_back(folder);
+    WriteDropFiles(folder);
+}
+
+void TtntfrmQuorvex::WriteDropFiles(const std::string& folder) {
+    const std::string prefix = AppendBackslash(folder);
+    const int count = std::min(tntlvIcon->count(), int(FPackIcons.size()));
+    for (int i = 0; i < count; ++i) {
+        if (!IconSelected(i)) continue;
+        const std::string& name = FInfo.FIconNames[i];
+        CheckPlainFileName(prefix, name);
+        FPackIcons[size_t(i)]->SaveToFile(prefix + name);
+        dfsIcons->AddFile(prefix + name);
+    }
+}
+
+// ---- Copying to a folder ----------------------------------------------------------------------
+
+void TtntfrmQuorvex::tntbtnCopyToClick() {
+    if (!tntfrmIconPackCopyTo) return;
+    TtntfrmIconPackCopyTo& dialog = *tntfrmIconPackCopyTo;
+    dialog.tntchkSelectOnly->setEnabled(!tntlvIcon->selectedItems().isEmpty());
+    dialog.tnttxtFilePath->setText(Widen(GetProgramDir()) + Widen(FInfo.FPackName) + QLatin1Char(PathDelim));
+    dialog.SetCopyRequest(FInfo.FPackName,
+                          [this](const QString& folder, bool selectedOnly) { return CopyIconsTo(folder, selectedOnly); });
+    dialog.exec();
+}
+
+bool TtntfrmQuorvex::IconSelected(int index) const {
+    const QListWidgetItem* item = tntlvIcon->item(index);
+    return item && item->isSelected();
+}
+
+
+QStringList TtntfrmQuorvex::CopyIconsTo(const QString& folder, bool selectedOnly) {
+    QStringList written;
+    const int count = std::min(tntlvIcon->count(), int(FPackIcons.size()));
+    // Nothing to copy: no progress range to set, nothing to report.
+    if (count == 0) return written;
+    QProgressBar* progress = tntfrmIconPackCopyTo ? tntfrmIconPackCopyTo->tntpgbCopyTo : nullptr;
+    if (progress) {
+        progress->setRange(0, count - 1);
+        progress->setValue(0);
+    }
+    const TtntfrmIconPackCopyTo::TTexts texts = tntfrmIconPackCopyTo ? tntfrmIconPackCopyTo->Texts()
+                                                                      : TtntfrmIconPackCopyTo::TTexts();
+    const std::string ansiFolder = UnicodeToAnsi(folder.toStdU16String());
+    bool toAll = false;
+    int answer = 0;
+    for (int i = 0; i < count; ++i) {
+        if (selectedOnly && !IconSelected(i)) continue;
+        const std::string& name = FInfo.FIconNames[i];
+        CheckPlainFileName(ansiFolder, name);
+        const std::string target = ansiFolder + name;
+        if (FileExists(target)) {
+            if (!toAll) {
+                answer = Seams().MessageDlg(FormatW(texts.FConfirmOverwriteText, Widen(name)), msg::kConfirmation,
+                                            msg::kYes | msg::kNo | msg::kCancel | msg::kNoToAll | msg::kYesToAll,
+                                            texts.FTitleConfirmText);
+                toAll = answer == msg::kResultNoToAll || answer == msg::kResultYesToAll;
+            }
+            if (answer == msg::kResultNo || answer == msg::kResultNoToAll) continue;
+            // Any other answer, a closed question among them, stops: nothing is replaced unasked.
+            if (answer != msg::kResultYes && answer != msg::kResultYesToAll) break;
+            if (!DeleteFileIfExists(target)) {
+                Seams().MessageDlg(FormatW(FErrorMakeFileText, Widen(name)), msg::kError, msg::kOk, texts.FTitleErrorText);
+                break;
+            }
+        }
+        WriteWholeFile(target, IconFileBytes(*FPackIcons[size_t(i)]));
+        written << Widen(target);
+        if (progress) progress->setValue(i);
+    }
+    return written;
 }
 
 void TtntfrmQuorvex::Reported(const std::function<void()>& step) {

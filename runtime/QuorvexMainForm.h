@@ -6,6 +6,7 @@
 // fails is reported once in the standard error box with the error's own message and ends what it
 // belongs to; the window keeps what was done before.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -26,6 +27,7 @@ class QPushButton;
 namespace qv {
 
 class TBannerImage;
+class TDropFileSource;
 class TControlLayout;
 class TQVIcon;
 class TReadmeHighlighter;
@@ -46,6 +48,21 @@ public:
     void tntbtnAgreeClick();
     // Opens the banner's link (its hint), if any.
     void tntimgBannerClick();
+    // The drag start: every press in the list keeps its point; a move with the left button alone
+    // or the right button alone, no Shift, Ctrl or Alt, at least 10 pixels away in either
+    // direction starts the drag of the selected icons.
+    void tntlvIconMouseDown(const QPoint& pos);
+    void tntlvIconMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& pos);
+    // The drop preparation: the selected icons written into a new temporary folder, their paths
+    // handed to the drag source.
+    void dfsIconsDrop();
+    // The temporary drag folders made so far, removed when the window is destroyed.
+    const std::vector<std::string>& TempFolders() const { return FTempFolders; }
+    // The copy worker: writes the icons (all, or the selected ones) into the folder, asking before
+    // an existing file is replaced; returns the paths written, in icon order.
+    QStringList CopyIconsTo(const QString& folder, bool selectedOnly);
+    // Opens the copy-to dialog modally, its destination set to the program folder and package.
+    void tntbtnCopyToClick();
 
     const TPackageInfo& PackageInfo() const { return FInfo; }
     int PackIconCount() const { return int(FPackIcons.size()); }
@@ -71,6 +88,7 @@ public:
     QPushButton* tntbtnAgree = nullptr;
     QListWidget* tntlvIcon = nullptr;
     TImageList imlIcon;
+    TDropFileSource* dfsIcons = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -110,6 +128,11 @@ private:
     void ApplyAgreeButton(bool agreeStep);
     void SetTopPanelHeight(int height);
     bool ReadmeWndProc(QEvent* event);
+    bool IconListWndProc(QEvent* event);
+    void ShowDropError();
+    void WriteDropFiles(const std::string& folder);
+
+    bool IconSelected(int index) const;
 
     // Runs a step; an error ends it and is shown in the standard error box.
     static void Reported(const std::function<void()>& step);
@@ -118,6 +141,8 @@ private:
     std::vector<std::unique_ptr<TQVIcon>> FPackIcons;
     std::vector<std::string> FTempFolders;
     QString FErrorMakeFileText;
+    int32_t FDragStartX = 0;
+    int32_t FDragStartY = 0;
     TReadmeHighlighter* FReadmeHighlighter = nullptr;
     bool FShown = false;
 

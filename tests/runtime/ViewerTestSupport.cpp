@@ -8,7 +8,9 @@
 
 #include "common/ui/qvMessageDlgFormW.h"
 #include "compiler/QuorcompExports.h"
+#include "icon/TQVIcon.h"
 #include "platform/FileIO.h"
+#include "platform/TMemoryStream.h"
 #include "platform/ResId.h"
 #include "platform/TModuleResources.h"
 #include "platform/TOverlay.h"
@@ -76,6 +78,14 @@ void ViewerTest::TearDown() {
     FreeMessageDlgForm();
     TModuleResources::SetSelfFile("");
     FScope.reset();
+}
+
+Bytes PackageIconFile(int index) {
+    TQVIcon icon;
+    icon.LoadFromResourceName("_ICONPACK" + std::to_string(index));
+    TMemoryStream stream;
+    icon.SaveToStream(stream);
+    return stream.TakeData();
 }
 
 std::string ViewerTest::Build() {

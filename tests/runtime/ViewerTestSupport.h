@@ -38,6 +38,9 @@ void SetRawData(TResources& resources, const std::string& name, Bytes data);
 void RemoveResource(TResources& resources, uint16_t type, const std::string& name);
 ResEntry* FindResource(TResources& resources, uint16_t type, const std::string& name);
 
+// What the icon container writes for icon i of the package the resource reader points at.
+Bytes PackageIconFile(int index);
+
 class ViewerTest : public ::testing::Test {
 protected:
     void SetUp() override;
