@@ -10,10 +10,15 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "bench/BenchSupport.h"
 #include "platform/FileIO.h"
 #include "platform/TResourceUpdater.h"
 
 namespace {
+
+using qv::bench::Median;
+using qv::bench::PlainWrite;
+using qv::bench::Seconds;
 
 using Clock = std::chrono::steady_clock;
 
@@ -27,21 +32,8 @@ std::string TempFolder() {
     return pattern;
 }
 
-void PlainWrite(const std::string& path, const qv::Bytes& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
-        throw std::runtime_error("plain write failed");
-    ::close(fd);
-}
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
-double Seconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double>(to - from).count();
-}
 
 std::vector<qv::Bytes> MakeIcons() {
     std::vector<qv::Bytes> icons(KCount, qv::Bytes(KSize));
@@ -79,7 +71,7 @@ void RunAddResources(benchmark::State& state, const char* label, TUpdate update)
         fileSize = same.size();
         state.ResumeTiming();
         const auto t2 = Clock::now();
-        PlainWrite(plain, same);
+        PlainWrite(plain, same, 0755);
         const auto t3 = Clock::now();
 
         updateTimes.push_back(Seconds(t0, t1));

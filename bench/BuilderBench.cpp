@@ -16,6 +16,7 @@
 
 #include "builder/TfrmBuilderMain.h"
 #include "icon/TQVIcon.h"
+#include "bench/BenchSupport.h"
 #include "platform/FileIO.h"
 #include "platform/qt/TFakeSystemSeams.h"
 #include "platform/qt/TQvApplication.h"
@@ -23,24 +24,17 @@
 
 namespace {
 
+using qv::bench::Median;
+using qv::bench::PlainWrite;
+using qv::bench::Seconds;
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kIcons = 1000;
 
-double Seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
-void PlainWrite(const std::string& path, const qv::Bytes& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
-        throw std::runtime_error("plain write failed: " + path);
-    ::close(fd);
-}
 
 // A window with a saved project of kIcons icons (the sample project's three-image icon under
 // a thousand names), made once for all benchmarks.

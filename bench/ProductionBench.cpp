@@ -17,6 +17,7 @@
 
 #include "builder/TfrmBuilderMain.h"
 #include "platform/ChildProcess.h"
+#include "bench/BenchSupport.h"
 #include "platform/FileIO.h"
 #include "platform/qt/TFakeSystemSeams.h"
 #include "platform/qt/TQvApplication.h"
@@ -24,17 +25,15 @@
 
 namespace {
 
+using qv::bench::Median;
+using qv::bench::Seconds;
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kIcons = 500;
 
-double Seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 struct TBench {
     std::string Root;
