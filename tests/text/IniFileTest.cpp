@@ -166,6 +166,19 @@ TEST_F(IniFile, DeletingKeysAndSections) {
     EXPECT_FALSE(FileExists(FDir + "/missing.ini"));
 }
 
+// Files are overwritten in place: a shorter text must leave nothing of the longer one behind,
+// and a file that is not there is made.
+TEST_F(IniFile, RewritingAShorterFileLeavesNoTail) {
+    Put("[w]\r\nPosX=123456789\r\nPosY=1\r\n");
+    TIniFile ini(FPath);
+    ini.DeleteKey("w", "PosX");
+    EXPECT_EQ(Content(), "[w]\r\nPosY=1\r\n");
+    ini.EraseSection("w");
+    EXPECT_EQ(Content(), "");
+    WriteWholeFile(FDir + "/new.bin", Bytes{1, 2, 3});
+    EXPECT_EQ(ReadWholeFile(FDir + "/new.bin"), (Bytes{1, 2, 3}));
+}
+
 TEST_F(IniFile, ChangesMadeOutsideAreSeenEvenWhenTheSizeStaysTheSame) {
     TIniFile first(FPath), second(FPath);
     first.WriteString("w", "PosX", "100");
