@@ -13,7 +13,11 @@
 
 namespace qv {
 
-TIconRow::TIconRow() : FIcon(std::make_unique<TQVIcon>()) {
+namespace {
+uint64_t GIconSerials = 0;
+}  // namespace
+
+TIconRow::TIconRow() : FIcon(std::make_unique<TQVIcon>()), FSerial(++GIconSerials) {
     setFlags(flags() | Qt::ItemIsEditable);
 }
 

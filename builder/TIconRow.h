@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QTreeWidgetItem>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,8 @@ public:
 
     TQVIcon& Icon() { return *FIcon; }
     const TQVIcon& Icon() const { return *FIcon; }
+    // Tells this row's icon from every other icon loaded by this run, for as long as it runs.
+    uint64_t Serial() const { return FSerial; }
     QString Caption() const { return text(0); }
     // The thumbnail as the list shows it: the thumbnail size, white where no image is.
     QImage Thumbnail() const;
@@ -42,6 +45,7 @@ public:
 
 private:
     std::unique_ptr<TQVIcon> FIcon;
+    uint64_t FSerial;
     QSize FThumbnailSize;
 };
 

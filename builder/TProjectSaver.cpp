@@ -134,10 +134,14 @@ TAnsiStringList TProjectSaver::PackageInfo(const std::string& folder, const std:
         const std::string caption = QToAnsi(row->Caption());
         // An icon file already there is the project's: it is not overwritten.
         const std::string file = target + caption;
-        if (!FileExists(file))
+        if (refresh && W.FTempIconFiles.Current(file, row->Serial())) {
+            // written by an earlier temporary save of this run and untouched since
+        } else if (!FileExists(file)) {
             row->Icon().SaveToFile(file);
-        else if (refresh)
+        } else if (refresh) {
             RefreshIconFile(row->Icon(), file);
+        }
+        if (refresh) W.FTempIconFiles.Record(file, row->Serial());
         info.Add("iconname" + std::to_string(i) + "=" + caption);
     }
     return info;

@@ -14,6 +14,7 @@
 
 #include "builder/TFileDialogState.h"
 #include "builder/core/TBuilderPlaces.h"
+#include "builder/core/TIconFileStamps.h"
 #include "builder/core/TRecentProjects.h"
 #include "icon/TQVIcon.h"
 
@@ -186,6 +187,7 @@ private:
     std::vector<std::u16string> FSysTexts;
     std::vector<std::u16string> FReadmeTexts;
     TQVIcon FPackageIcon;
+    TIconFileStamps FTempIconFiles;  // icon files of the temporary saves
     QImage FBannerImage;  // null: no banner
     bool FLangPageEdited = false;
     bool FModified = false;

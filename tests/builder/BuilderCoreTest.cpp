@@ -4,9 +4,12 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
+
 #include "builder/core/IconPictures.h"
 #include "builder/core/LanguageTextKeys.h"
 #include "builder/core/TBuilderPlaces.h"
+#include "builder/core/TIconFileStamps.h"
 #include "builder/core/TProjectFileNames.h"
 #include "builder/core/TRecentProjects.h"
 #include "platform/FileIO.h"
@@ -19,6 +22,31 @@ namespace qv {
 namespace {
 
 using Recent = std::array<std::string, 4>;
+
+// A temporary save may skip an icon file only while it holds what the same icon was written as:
+// another icon under the name, or a file changed, removed or replaced since, is written again.
+TEST(IconFileStamps, OnlyAnUntouchedFileOfTheSameIconIsCurrent) {
+    test::TempFolder folder;
+    const std::string file = folder.Path() + "/a.ico", other = folder.Path() + "/b.ico";
+    TIconFileStamps stamps;
+    EXPECT_FALSE(stamps.Current(file, 1));  // never written
+    WriteWholeFile(file, Bytes(10, 1));
+    stamps.Record(file, 1);
+    EXPECT_TRUE(stamps.Current(file, 1));
+    EXPECT_FALSE(stamps.Current(file, 2));  // another icon under the same name
+    WriteWholeFile(file, Bytes(11, 1));     // changed behind the builder's back
+    EXPECT_FALSE(stamps.Current(file, 1));
+    stamps.Record(file, 1);
+    WriteWholeFile(other, Bytes(11, 2));
+    ASSERT_EQ(::rename(other.c_str(), file.c_str()), 0);  // replaced by another file
+    EXPECT_FALSE(stamps.Current(file, 1));
+    stamps.Record(file, 1);
+    DeleteFileIfExists(file);
+    EXPECT_FALSE(stamps.Current(file, 1));
+    stamps.Record(file, 1);  // recording a missing file remembers nothing
+    WriteWholeFile(file, Bytes(10, 1));
+    EXPECT_FALSE(stamps.Current(file, 1));
+}
 
 TEST(RecentProjects, EntriesMoveDownAndTheSamePathIsEmptiedInPlace) {
     struct TCase {
