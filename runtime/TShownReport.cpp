@@ -5,13 +5,17 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
 #include <QTimer>
 
 #include <time.h>
 
 #include <cstdio>
 
+#include "runtime/MessageCodes.h"
+#include "runtime/QuorvexCopyToForm.h"
 #include "runtime/QuorvexMainForm.h"
 #include "runtime/TBannerImage.h"
 
@@ -38,10 +42,39 @@ TShownReport::TShownReport() : FScope(*this) {}
 
 void TShownReport::ShowErrorBox(const QString& message) { FErrors << message; }
 
-void TShownReport::AfterFirstShowing(const TtntfrmQuorvex& window) {
+int TShownReport::MessageDlg(const QString& msg, uint8_t, uint16_t buttons, const QString&) {
+    FCopyLines << Line("question", msg);
+    return (buttons & msg::kYes) ? msg::kResultYes : msg::kResultOk;
+}
+
+bool TShownReport::OpenUrl(const QUrl& url) {
+    FCopyLines << Line("opened", url.toLocalFile());
+    return true;
+}
+
+void TShownReport::CopyIconsThroughDialog(TtntfrmQuorvex& window, const QString& folder) {
+    if (window.tntbtnAgree->isVisible()) window.tntbtnAgree->click();
+    TtntfrmIconPackCopyTo* dialog = tntfrmIconPackCopyTo;
+    if (!dialog) return;
+    // Posted first, so it runs inside the dialog's own event loop once the dialog is open.
+    QTimer::singleShot(0, dialog, [dialog, folder] {
+        dialog->tnttxtFilePath->setText(folder);
+        dialog->tntbtnStart->click();
+        if (dialog->isVisible()) dialog->reject();
+    });
+    window.tntbtnCopyTo->click();
+}
+
+void TShownReport::AfterFirstShowing(TtntfrmQuorvex& window) {
     QTimer::singleShot(0, &window, [this, &window] {
         QCoreApplication::processEvents();
-        const QByteArray text = (Line("shown_us", QString::number(MonotonicMicroseconds())) + Text(window)).toUtf8();
+        QString report = Line("shown_us", QString::number(MonotonicMicroseconds())) + Text(window);
+        const QString copyTo = qEnvironmentVariable(kCopyVariable);
+        if (!copyTo.isEmpty()) {
+            CopyIconsThroughDialog(window, copyTo);
+            report += FCopyLines.join(QString());
+        }
+        const QByteArray text = report.toUtf8();
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
         std::fflush(stdout);
         QCoreApplication::quit();
