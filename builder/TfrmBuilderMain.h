@@ -113,6 +113,7 @@ public:
 
     // --- state, for the window's own parts and for tests
     const std::string& ProgramDir() const { return FProgramDir; }
+    const TBuilderPlaces& Places() const { return FPlaces; }
     const std::string& ProjectPath() const { return FProjectPath; }
     const std::string& VersionInfoFile() const { return FVersionInfoFile; }
     const std::string& OutputDir() const { return FOutputDir; }

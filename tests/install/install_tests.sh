@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks of the installed system, one case per run:
-#   install_tests.sh layout|runpath|commands|desktop|mime|package
+#   install_tests.sh layout|runpath|commands|desktop|mime|package|builder
 # Environment (set by CMakeLists.txt): QV_BUILD_DIR, QV_SOURCE_DIR, QV_VERSION, QV_HAVE_BUILDER
 # (1 when the builder is part of the build), QV_DESKTOP_FILE_VALIDATE, QV_UPDATE_MIME_DATABASE,
 # QV_XMLLINT, QV_READELF, QV_DPKG_DEB, QV_CPACK.
@@ -13,7 +13,7 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 templates=(japanese_sys.dat english_sys.dat korean_sys.dat chinese_sys.dat)
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
@@ -207,8 +207,54 @@ case_package() {
   grep -q "update-mime-database" "$work/control/postinst" || fail "postinst does not refresh the MIME database"
 }
 
+# The value of a "name: value" line of a report.
+report_value() {  # $1 report file, $2 name
+  sed -n "s/^$2: //p" "$1" | head -n 1
+}
+
+# An installed builder in a prefix nobody may write to, run by a user as the desktop starts it:
+# it finds its library, templates and help files, keeps its settings in the user's configuration
+# folder, builds a saved project beside it, reports the missing compressor and writes nothing
+# into the prefix. Root writes anywhere, so as root the builder runs as the unprivileged "nobody".
+case_builder() {
+  if [ "$QV_HAVE_BUILDER" != 1 ]; then echo "skipped: this build has no builder"; return 0; fi
+  local p=$work/prefix home=$work/home report=$work/report run_as=()
+  install_into "$p"
+  chmod -R a-w "$p"
+  mkdir -p "$home/tmp"
+  cp -r "$QV_SOURCE_DIR/examples/sample" "$home/"
+  if [ "$(id -u)" = 0 ]; then
+    chmod 711 "$work"
+    chown -R 65534:65534 "$home"
+    run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  fi
+  (cd "$home" && "${run_as[@]}" env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" TMPDIR="$home/tmp" \
+      LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen QUORBUILD_REPORT_SHOWN=actCompile,actCompress \
+      "$p/bin/quorbuild" "$home/sample/sample.ipp") >"$report" 2>"$work/builder.log" ||
+    { cat "$work/builder.log" >&2; fail "the installed builder did not run"; }
+  cat "$report" >&2
+  [ "$(report_value "$report" program_dir)" = "$p/lib/quorvane/" ] || fail "the builder's program folder is wrong"
+  [ "$(report_value "$report" library)" = "1.0.0.2" ] || fail "the installed library was not loaded"
+  [ "$(report_value "$report" languages)" = "日本語, English" ] || fail "the default languages are wrong"
+  [ "$(report_value "$report" language_texts)" = yes ] || fail "the installed templates were not read"
+  [ "$(report_value "$report" readme)" = yes ] && [ "$(report_value "$report" manual)" = yes ] ||
+    fail "the builder does not find its help files"
+  local settings
+  settings=$(report_value "$report" settings_written)
+  [[ "$settings" == "$home/.config/quorvane/"*.ini ]] || fail "the settings went to '$settings', not the config folder"
+  [ -s "$settings" ] || fail "no settings at $settings"
+  grep -qx "status: actCompile コンパイル完了。" "$report" || fail "the build failed"
+  [ -x "$home/sample/sample.run" ] || fail "no package beside the saved project"
+  grep -qx "status: actCompress UPXが見つかりません。" "$report" || fail "the missing compressor is not reported"
+  grep -qx "beep: yes" "$report" || fail "the missing compressor does not beep"
+  chmod -R u+w "$p"
+  expected_layout lib/quorvane share bin ../lib/quorvane >"$work/expected"
+  tree_layout "$p" >"$work/actual"
+  same_layout "$work/expected" "$work/actual" "the prefix after the builder ran"
+}
+
 case "${1:-}" in
-  layout | runpath | commands | desktop | mime | package) "case_$1" ;;
-  *) fail "usage: install_tests.sh layout|runpath|commands|desktop|mime|package" ;;
+  layout | runpath | commands | desktop | mime | package | builder) "case_$1" ;;
+  *) fail "usage: install_tests.sh layout|runpath|commands|desktop|mime|package|builder" ;;
 esac
 echo "ok: $1"
