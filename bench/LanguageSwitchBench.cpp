@@ -19,12 +19,12 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
+#include "bench/WindowBenchMain.h"
 #include "builder/TLanguagePage.h"
 #include "builder/TfrmBuilderMain.h"
 #include "builder/TfrmEditLanguageList.h"
 #include "builder/core/LanguageTextKeys.h"
 #include "platform/qt/TFakeSystemSeams.h"
-#include "platform/qt/TQvApplication.h"
 #include "platform/qt/TScopedSeams.h"
 
 namespace {
@@ -155,12 +155,4 @@ BENCHMARK(BM_SwitchLanguage)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qv::TQvApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    GBench.reset();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return qv::bench::RunWindowBenchmarks(argc, argv, [] { GBench.reset(); }); }
