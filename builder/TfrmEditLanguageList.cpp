@@ -104,6 +104,8 @@ TfrmEditLanguageList::TfrmEditLanguageList(std::string programDir, QWidget* pare
     layout->addWidget(MakeListGroup());
     layout->addLayout(right, 1);
 
+    // Drags over the field's text part go on to the drop target instead of inserting text.
+    tntcboTemplate->lineEdit()->setAcceptDrops(false);
     ddTemplate = new TDropFileTarget(tntcboTemplate, [this](const QStringList& files, const QPoint&) {
         Guarded([this, &files] { ddTemplateFileDrop(files); });
     });
@@ -160,7 +162,9 @@ void TfrmEditLanguageList::BindHandlers() {
     bind(tntbtnDeleteLang, &TfrmEditLanguageList::tntbtnDeleteLangClick);
     bind(tntbtnRefTemplate, &TfrmEditLanguageList::tntbtnRefTemplateClick);
     connect(tntbtnClose, &QPushButton::clicked, this, &QDialog::accept);
+    // A click on the language already selected copies its name again, as does a new selection.
     connect(tntlstLangList, &QListWidget::itemSelectionChanged, this, &TfrmEditLanguageList::tntlstLangListClick);
+    connect(tntlstLangList, &QListWidget::itemClicked, this, &TfrmEditLanguageList::tntlstLangListClick);
     connect(tnttxtLangName, &QLineEdit::textChanged, this, &TfrmEditLanguageList::ChangedEvent);
 }
 

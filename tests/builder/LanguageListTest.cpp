@@ -1,7 +1,11 @@
 // Editing the languages: the page and the project's texts kept in step while the shown language
 // changes, and the language list dialog with its own copy of the languages, its template list and
 // the take-over into the project.
+#include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -220,6 +224,12 @@ TEST_F(LanguageListTest, SelectingCopiesTheNameAndANameEnablesAddAndChangeForGoo
     TfrmEditLanguageList& d = DialogWithABC(*w);
     Select(d, 1);
     EXPECT_EQ(d.tnttxtLangName->text(), QStringLiteral("B"));
+    d.tnttxtLangName->setText(QStringLiteral("typed"));
+    d.show();
+    const QRect row = d.tntlstLangList->visualItemRect(d.tntlstLangList->item(1));
+    QTest::mouseClick(d.tntlstLangList->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    EXPECT_EQ(d.tnttxtLangName->text(), QStringLiteral("B")) << "a click on the selected language";
+    d.hide();
     EXPECT_TRUE(d.tntbtnAddLang->isEnabled());
     EXPECT_TRUE(d.tntbtnChangeLang->isEnabled());
     d.tnttxtLangName->clear();
@@ -404,8 +414,15 @@ TEST_F(LanguageListTest, TheTemplateFieldTakesTheChosenOrDroppedFile) {
     const std::vector<TSeamCall> opens = Calls(TSeamKind::OpenFile);
     ASSERT_EQ(opens.size(), 2u);
     EXPECT_EQ(opens[0].Args[3], U("言語テンプレート(*.dat, *.txt)|*.dat;*.txt|テキストファイル(*.txt)|*.txt|すべてのファイル|*.*"));
-    d.ddTemplateFileDrop({QStringLiteral("/d/first.ico"), QStringLiteral("/d/second.dat")});
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/d/first.ico")), QUrl::fromLocalFile(QStringLiteral("/d/second.dat"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(d.tntcboTemplate, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(d.tntcboTemplate, &drop);
     EXPECT_EQ(d.tntcboTemplate->currentText(), QStringLiteral("/d/first.ico")) << "the type is not examined";
+    EXPECT_FALSE(d.tntcboTemplate->lineEdit()->acceptDrops()) << "drags over the text reach the target";
 }
 
 TEST_F(LanguageListTest, NamesWithLineBreaksBecomeOneLine) {
