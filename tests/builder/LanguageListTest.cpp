@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QUrl>
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QTest>
 #include <QToolButton>
 
@@ -170,6 +173,38 @@ TEST_F(LanguageListTest, TheFontDialogIsPresetAndItsAnswerTaken) {
     page.tntbtnRefFontName->click();
     EXPECT_EQ(page.tnttxtFontName->text(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_EQ(page.wseFontSize->value(), 12) << "a size in pixels is no size in points";
+}
+
+// Drags a splitter's handle by dx pixels, as the mouse does.
+void DragHandle(QSplitterHandle* handle, int dx) {
+    const QPoint from = handle->rect().center();
+    const auto send = [handle](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), QPointF(handle->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(handle, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, from + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + QPoint(dx, 0), Qt::LeftButton, Qt::NoButton);
+}
+
+TEST_F(LanguageListTest, TheSplitterKeepsBothPartsAndItsLeftWidthIsStored) {
+    {
+        auto w = MakeWindow();
+        w->pgcMain->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        TLanguagePage& page = w->LanguagePage();
+        ASSERT_EQ(page.FieldsWidth(), 376);
+        DragHandle(page.csplLanguage->handle(1), 5000);
+        EXPECT_GE(page.tntgbxReadme->width(), 10) << "the read-me part stays";
+        DragHandle(page.csplLanguage->handle(1), -5000);
+        EXPECT_GE(page.tntboxLanguage->width(), 1) << "the rows stay";
+        DragHandle(page.csplLanguage->handle(1), 250 - page.FieldsWidth());
+        EXPECT_EQ(page.FieldsWidth(), 250);
+        w->close();
+    }
+    EXPECT_EQ(TIniFile(SettingsFile()).ReadString("Window", "LanguageEditLeftWidth", ""), "250");
+    auto again = MakeWindow();
+    EXPECT_EQ(again->LanguagePage().FieldsWidth(), 250);
 }
 
 // --- the dialog
@@ -446,6 +481,7 @@ TEST_F(LanguageListTest, ClosingAfterOnlySelectingTakesNothingOver) {
     const std::vector<std::function<void(TfrmEditLanguageList&)>> closings{
         [](TfrmEditLanguageList& d) { d.tntbtnClose->click(); },
         [](TfrmEditLanguageList& d) { QTest::keyClick(d.tnttxtLangName, Qt::Key_Return); },
+        [](TfrmEditLanguageList& d) { QTest::keyClick(d.tntcboTemplate->lineEdit(), Qt::Key_Enter); },
         [](TfrmEditLanguageList& d) { QTest::keyClick(d.tntlstLangList, Qt::Key_Escape); },
         [](TfrmEditLanguageList& d) { d.close(); },
     };
