@@ -155,6 +155,16 @@ TEST_F(LanguageListTest, TheSelectorTakesNoTypingAndOnlyATouchStoresThePage) {
     page.tntcboLanguage->hidePopup();
 }
 
+TEST_F(LanguageListTest, LongTextsComeBackWholeFromThePage) {
+    auto w = MakeWindow();
+    const std::u16string longText(100000, u'w');
+    std::u16string sys = u"fontname=" + longText + u"\r\nfontsize=9\r\n";
+    for (const char* key : {"labeldragdrop", "titleerror"})
+        sys += QString::fromLatin1(key).toStdU16String() + u"=" + longText + u"\r\n";
+    w->LanguagePage().SetTexts(sys, u"");
+    EXPECT_EQ(w->LanguagePage().SysText(), sys);
+}
+
 TEST_F(LanguageListTest, TheFontDialogIsPresetAndItsAnswerTaken) {
     auto w = MakeWindow();
     TLanguagePage& page = w->LanguagePage();
