@@ -380,8 +380,12 @@ TEST_F(LanguageListTest, AddResolvesTheTemplateAndKeepsTheTemplateListNewestFirs
         {PathToQ(Work() + "nowhere/x.dat"), u"fontname=Tahoma\r\nfontsize=9",
          {PathToQ(mine), "korean_sys.dat", "english_sys.dat"}},
     };
-    const std::string here = QToPath(QDir::currentPath());
-    ASSERT_EQ(::chdir(Work().c_str()), 0);
+    // The working folder holds a korean_sys.dat of its own, which a bare name must not find.
+    struct TWorkingFolder {
+        std::string Before = QToPath(QDir::currentPath());
+        explicit TWorkingFolder(const std::string& dir) { EXPECT_EQ(::chdir(dir.c_str()), 0); }
+        ~TWorkingFolder() { EXPECT_EQ(::chdir(Before.c_str()), 0); }
+    } working(Work());
     int count = 3;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Template.toStdString());
@@ -394,7 +398,6 @@ TEST_F(LanguageListTest, AddResolvesTheTemplateAndKeepsTheTemplateListNewestFirs
         EXPECT_EQ(d.Templates(), c.Templates);
         EXPECT_EQ(d.tntcboTemplate->currentText(), c.Template);
     }
-    ASSERT_EQ(::chdir(here.c_str()), 0);
     EXPECT_TRUE(d.Changed());
     EXPECT_TRUE(Calls(TSeamKind::ErrorBox).empty());
 }
