@@ -13,16 +13,11 @@
 
 namespace qv {
 
-namespace {
-
-// The program folder, with the built-in resources read from the quorbuild program there.
 std::string SceneProgramDir() {
     const std::string dir = GetProgramDir();
     if (FileExists(dir + "quorbuild")) TModuleResources::SetSelfFile(dir + "quorbuild");
     return dir;
 }
-
-}  // namespace
 
 std::unique_ptr<QWidget> MakeBuilderScene(const QString& projectPath, int page) {
     TBuilderPlaces places;

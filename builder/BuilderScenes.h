@@ -2,6 +2,7 @@
 // The builder window as the screenshot command pictures it: the example project loaded, one
 // scene per page.
 #include <memory>
+#include <string>
 
 #include <QString>
 
@@ -15,5 +16,8 @@ namespace qv {
 std::unique_ptr<QWidget> MakeBuilderScene(const QString& projectPath, int page);
 // The about dialog as it is shown, with the compiler library beside the running program.
 std::unique_ptr<QWidget> MakeAboutScene();
+// The folder of the running program, with the built-in resources read from the quorbuild program
+// there when it exists.
+std::string SceneProgramDir();
 
 }  // namespace qv

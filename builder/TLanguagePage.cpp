@@ -14,6 +14,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <limits>
+
 #include "builder/CharSetMarker.h"
 #include "platform/TUnicodeStringList.h"
 
@@ -52,6 +54,10 @@ TLanguagePage::TLanguagePage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(csplLanguage, 1);
     SetFieldsWidth(kFieldsStartWidth);
 
+    // A field cuts nothing off: a long text would otherwise be shortened when it goes back into
+    // the data.
+    tnttxtFontName->setMaxLength(std::numeric_limits<int>::max());
+    for (QLineEdit* field : FTextFields) field->setMaxLength(std::numeric_limits<int>::max());
     for (QLineEdit* field : FTextFields) connect(field, &QLineEdit::textChanged, this, &TLanguagePage::Edited);
     connect(tnttxtFontName, &QLineEdit::textChanged, this, &TLanguagePage::Edited);
     connect(wseFontSize, &QSpinBox::valueChanged, this, &TLanguagePage::Edited);

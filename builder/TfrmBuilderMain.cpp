@@ -198,6 +198,7 @@ void TfrmBuilderMain::BindCommands() {
     connect(FLanguage, &TLanguagePage::LanguageSelected, this, [this] { Guarded([this] { tntcboLanguageChange(); }); });
     connect(FLanguage->tntbtnRefFontName, &QPushButton::clicked, this,
             [this] { Guarded([this] { tntbtnRefFontNameClick(); }); });
+    connect(FLanguage->tntbtnAddLang, &QPushButton::clicked, this, [this] { Guarded([this] { tntbtnAddLangClick(); }); });
     // The delete command works on the selected rows, so it is offered only while the list has
     // the keyboard focus.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -224,7 +225,7 @@ void TfrmBuilderMain::BindDrops() {
 }
 
 void TfrmBuilderMain::CreateDialogs() {
-    if (!FEditLanguageList) FEditLanguageList = new TfrmEditLanguageList(this);
+    if (!FEditLanguageList) FEditLanguageList = new TfrmEditLanguageList(FProgramDir, this);
     if (!FVersionInfo) FVersionInfo = new TfrmVersionInfo(FProgramDir, this);
 }
 
@@ -487,11 +488,32 @@ void TfrmBuilderMain::tntcboLanguageChange() {
 }
 
 void TfrmBuilderMain::tntbtnRefFontNameClick() {
-    const QFont initial(FLanguage->tnttxtFontName->text(), FLanguage->wseFontSize->value());
+    // The font dialog takes its preset name in the system code page.
+    const QFont initial(AnsiToQ(QToAnsi(FLanguage->tnttxtFontName->text())), FLanguage->wseFontSize->value());
     const std::optional<QFont> font = Seams().ChooseFont(this, initial, QString());
     if (!font) return;
     FLanguage->tnttxtFontName->setText(font->family());
-    FLanguage->wseFontSize->setValue(font->pointSize());
+    // A font given in pixels has no point size; the spinner then keeps its value.
+    if (font->pointSize() > 0) FLanguage->wseFontSize->setValue(font->pointSize());
+}
+
+void TfrmBuilderMain::tntbtnAddLangClick() {
+    LanguagePageToData();
+    QComboBox* selector = FLanguage->tntcboLanguage;
+    QStringList names;
+    for (int i = 0; i < selector->count(); ++i) names << selector->itemText(i);
+    TfrmEditLanguageList& dialog = EditLanguageList();
+    dialog.SetLanguages(names, FSysTexts, FReadmeTexts);
+    dialog.exec();
+    if (!dialog.Changed()) return;
+    selector->clear();
+    selector->addItems(dialog.Names());
+    selector->setCurrentIndex(0);
+    FSysTexts = dialog.SysTexts();
+    FReadmeTexts = dialog.ReadmeTexts();
+    dialog.SetLanguages({}, {}, {});  // the copy is not needed until the next opening
+    DataToLanguagePage();
+    SetModified();
 }
 
 // --- icons

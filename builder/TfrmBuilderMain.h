@@ -104,12 +104,15 @@ public:
     void ModifiedEvent();
     void ModifiedLangEvent();
 
-    // --- the language page's selector and font button
-    // The selector opens, gets the focus, a key or the wheel: the page's edits go into the data.
+    // --- the language page's selector, font button and language list
+    // The selector opens, gets the focus, a key or the wheel (its drop-down, enter and key-down
+    // events): the page's edits go into the data.
     void tntcboLanguageEnter();
     // A language was picked: the page shows it, the modified state and the texts stay as they were.
     void tntcboLanguageChange();
     void tntbtnRefFontNameClick();
+    // The language list dialog on a copy of the languages; a changed list replaces the project's.
+    void tntbtnAddLangClick();
 
     // --- state, for the window's own parts and for tests
     const std::string& ProgramDir() const { return FProgramDir; }

@@ -21,36 +21,34 @@
 namespace qv {
 namespace {
 
-// The example package, built once per run into a temporary folder that goes with the program.
-class TSamplePackage {
+// The folder of the run, made on first use and removed when the program ends.
+class TSceneFolder {
 public:
-    TSamplePackage() {
+    TSceneFolder() {
         char pattern[] = "/tmp/qvsceneXXXXXX";
         if (const char* made = ::mkdtemp(pattern)) FFolder = made;
     }
-    ~TSamplePackage() {
+    ~TSceneFolder() {
         std::error_code ignored;
         if (!FFolder.empty()) std::filesystem::remove_all(FFolder, ignored);
     }
-    const std::string& Path() {
-        if (FPath.empty() && !FFolder.empty()) {
-            const std::string project = std::string(QV_EXAMPLES_DIR) + "/sample/sample.ipp";
-            const std::string package = FFolder + "/sample.run";
-            if (CompilePackage(project.c_str(), package.c_str(), 0) != 0)
-                throw std::runtime_error("the example project does not build: " + project);
-            FPath = package;
-        }
-        return FPath;
-    }
+    const std::string& Path() const { return FFolder; }
 
 private:
     std::string FFolder;
-    std::string FPath;
 };
 
-TSamplePackage& SamplePackage() {
-    static TSamplePackage package;
-    return package;
+// The example package, built once per run into the run's folder.
+const std::string& SamplePackage() {
+    static std::string path;
+    if (path.empty() && !SceneFolder().empty()) {
+        const std::string project = std::string(QV_EXAMPLES_DIR) + "/sample/sample.ipp";
+        const std::string package = SceneFolder() + "/sample.run";
+        if (CompilePackage(project.c_str(), package.c_str(), 0) != 0)
+            throw std::runtime_error("the example project does not build: " + project);
+        path = package;
+    }
+    return path;
 }
 
 // The window with the title bar the desktop gives it.
@@ -66,8 +64,16 @@ std::unique_ptr<QWidget> Framed(std::unique_ptr<TtntfrmQuorvex> window) {
     return desktop;
 }
 
-std::unique_ptr<QWidget> ViewerScene(int language, bool agree) {
-    TModuleResources::SetSelfFile(SamplePackage().Path());
+}  // namespace
+
+const std::string& SceneFolder() {
+    static TSceneFolder folder;
+    return folder.Path();
+}
+
+std::unique_ptr<QWidget> MakeViewerScene(const std::string& packagePath, int language, bool agree,
+                                         TtntfrmQuorvex** shown) {
+    TModuleResources::SetSelfFile(packagePath);
     auto window = std::make_unique<TtntfrmQuorvex>();
     window->setWindowIcon(TQuorvexProgram::ApplicationIcon());
     new TtntfrmIconPackCopyTo(window.get());
@@ -82,8 +88,13 @@ std::unique_ptr<QWidget> ViewerScene(int language, bool agree) {
         viewer->tntbtnAgreeClick();
         if (QListWidgetItem* first = viewer->tntlvIcon->item(0)) first->setSelected(true);
     }
+    if (shown) *shown = viewer;
     return scene;
 }
+
+namespace {
+
+std::unique_ptr<QWidget> ViewerScene(int language, bool agree) { return MakeViewerScene(SamplePackage(), language, agree); }
 
 }  // namespace
 
