@@ -100,6 +100,9 @@ TfrmBuilderMain::TfrmBuilderMain(TBuilderPlaces places, std::vector<std::string>
 }
 
 TfrmBuilderMain::~TfrmBuilderMain() {
+    // The children go after this body; focus leaving one of them must no longer reach the
+    // commands, which may be gone by then.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
     // FormDestroy
     try {
         actKillExecute();
