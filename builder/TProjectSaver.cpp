@@ -98,7 +98,7 @@ void TProjectSaver::WriteBanner(TIniFile& ini, const TProjectFileNames& names, b
     const Bytes png = BuilderRawResource(kDefaultBannerResource);
     WriteWholeFile(file, png);
     if (temporary) return;
-    DrawOnBanner(W.FBannerImage, LoadPictureBytes(png, "png"));
+    DrawOnBanner(W.FBannerImage, LoadPictureBytes(png, ".png"));
     W.FPackageInfo->imgBannerImage->setPixmap(QPixmap::fromImage(W.FBannerImage));
 }
 

@@ -240,18 +240,6 @@ TEST_F(BuilderWindowTest, HelpCommandsOpenTheDocumentsBesideTheProgram) {
 
 // --- dropped files
 
-void Drop(QWidget* target, const std::vector<std::string>& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const std::string& p : paths) urls << QUrl::fromLocalFile(PathToQ(p));
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-}
-
 TEST_F(BuilderWindowTest, ADroppedProjectWinsOverDroppedIcons) {
     test::TestProject project;
     project.WriteDefault();

@@ -1,5 +1,12 @@
 #include "tests/builder/BuilderWindowFixture.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "builder/BuilderText.h"
+
 #include "platform/FileIO.h"
 #include "tests/builder/BuilderTestIcons.h"
 
@@ -55,6 +62,18 @@ std::string BuilderWindowTest::WriteIcon(const std::string& name,
     const std::string path = Work() + name;
     WriteWholeFile(path, SolidIcon(solid));
     return path;
+}
+
+void BuilderWindowTest::Drop(QWidget* target, const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& p : paths) urls << QUrl::fromLocalFile(PathToQ(p));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
 }
 
 }  // namespace qv::test
