@@ -2,10 +2,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -245,7 +243,7 @@ TEST_F(BuilderWindowTest, ADroppedProjectWinsOverDroppedIcons) {
     project.WriteDefault();
     const std::string icon = WriteIcon("a.ico", {{16, 32, 0xFF0000}});
     auto w = MakeWindow();
-    Drop(w.get(), {icon, project.ProjectPath()});
+    DropFiles(w.get(), {icon, project.ProjectPath()});
     EXPECT_EQ(w->ProjectPath(), project.ProjectPath());
     EXPECT_EQ(w->PackageInfoPage().lvIcon->topLevelItemCount(), 3) << "the project's own icons, not a.ico";
 }
@@ -256,7 +254,7 @@ TEST_F(BuilderWindowTest, TheExtensionTestIsCaseSensitive) {
     WriteWholeFile(Work() + "PROJECT.IPP", ReadWholeFile(project.ProjectPath()));
     const std::string upper = WriteIcon("PICTURE.ICO", {{16, 32, 0xFF0000}});
     auto w = MakeWindow();
-    Drop(w.get(), {Work() + "PROJECT.IPP", upper});
+    DropFiles(w.get(), {Work() + "PROJECT.IPP", upper});
     EXPECT_EQ(w->ProjectPath(), "newpackage.ipp");
     EXPECT_EQ(w->PackageInfoPage().lvIcon->topLevelItemCount(), 0);
     EXPECT_FALSE(w->Modified());
@@ -267,7 +265,7 @@ TEST_F(BuilderWindowTest, DroppedIconsAreAddedUntilOneFails) {
     WriteText(Work() + "broken.ico", "not an icon");
     const std::string b = WriteIcon("b.ico", {{16, 32, 0x0000FF}});
     auto w = MakeWindow();
-    Drop(w.get(), {a, Work() + "notes.txt", Work() + "broken.ico", b});
+    DropFiles(w.get(), {a, Work() + "notes.txt", Work() + "broken.ico", b});
     QTreeWidget* list = w->PackageInfoPage().lvIcon;
     ASSERT_EQ(list->topLevelItemCount(), 1) << "a.ico before the broken file stays; no row is left for it";
     EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("a.ico"));
@@ -276,7 +274,7 @@ TEST_F(BuilderWindowTest, DroppedIconsAreAddedUntilOneFails) {
     EXPECT_TRUE(w->Modified());
 
     // On the list itself the same files are taken, and a project file is not.
-    Drop(list->viewport(), {b, Work() + "p.ipp", Work() + "B.ICO"});
+    DropFiles(list->viewport(), {b, Work() + "p.ipp", Work() + "B.ICO"});
     EXPECT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("b.ico"));
 }

@@ -6,7 +6,6 @@
 #include <QUrl>
 
 #include "builder/BuilderText.h"
-
 #include "platform/FileIO.h"
 #include "tests/builder/BuilderTestIcons.h"
 
@@ -64,7 +63,7 @@ std::string BuilderWindowTest::WriteIcon(const std::string& name,
     return path;
 }
 
-void BuilderWindowTest::Drop(QWidget* target, const std::vector<std::string>& paths) {
+void BuilderWindowTest::DropFiles(QWidget* target, const std::vector<std::string>& paths) {
     QMimeData data;
     QList<QUrl> urls;
     for (const std::string& p : paths) urls << QUrl::fromLocalFile(PathToQ(p));

@@ -40,8 +40,8 @@ protected:
     // An icon file of solid images (size, bit count, colour) in the work folder.
     std::string WriteIcon(const std::string& name, const std::vector<std::tuple<int, int, uint32_t>>& images) const;
     std::vector<TSeamCall> Calls(TSeamKind kind) const { return FSeams.CallsOf(kind); }
-    // Drags local files onto the widget and drops them there, as a file manager does.
-    static void Drop(QWidget* target, const std::vector<std::string>& paths);
+    // Drags the files onto target and drops them there, as the file manager does.
+    static void DropFiles(QWidget* target, const std::vector<std::string>& paths);
 
     TempFolder FProgram;
     TempFolder FConfig;

@@ -245,10 +245,10 @@ TEST_F(IconListTest, TheDialogAddsEveryChosenFileFromTheStoredFolder) {
 
 TEST_F(IconListTest, DropsOnTheListTakeLowerCaseIcoFilesOnly) {
     auto w = WindowWithRows(1);
-    Drop(List(*w).viewport(), {WriteIcon("PICTURE.ICO", {{16, 32, 0xFF0000}}), Work() + "notes.txt"});
+    DropFiles(List(*w).viewport(), {WriteIcon("PICTURE.ICO", {{16, 32, 0xFF0000}}), Work() + "notes.txt"});
     EXPECT_EQ(Order(*w), "A");
     EXPECT_FALSE(w->Modified());
-    Drop(List(*w).viewport(), {FFiles[0]});
+    DropFiles(List(*w).viewport(), {FFiles[0]});
     EXPECT_EQ(Order(*w), "AA");
     EXPECT_TRUE(w->Modified());
 }

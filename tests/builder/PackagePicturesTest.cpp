@@ -87,13 +87,13 @@ TEST_F(PackagePicturesTest, TheIconBoxTakesTheFirstDroppedFileWhenItIsALowerCase
     auto w = MakeWindow();
     QGroupBox* box = w->PackageInfoPage().gbxMainIcon;
     const QImage before = Preview(*w);
-    Drop(box, {WriteIcon("PICTURE.ICO", {{32, 32, kRed}}), WriteIcon("later.ico", {{32, 32, kBlue}})});
+    DropFiles(box, {WriteIcon("PICTURE.ICO", {{32, 32, kRed}}), WriteIcon("later.ico", {{32, 32, kBlue}})});
     EXPECT_EQ(Preview(*w), before) << "only the first file counts";
     EXPECT_FALSE(w->Modified());
     EXPECT_EQ(w->PackageInfoPage().lvIcon->topLevelItemCount(), 0);
 
     const std::string first = WriteIcon("first.ico", {{32, 32, kRed}});
-    Drop(box, {first, WriteIcon("second.ico", {{32, 32, kBlue}})});
+    DropFiles(box, {first, WriteIcon("second.ico", {{32, 32, kBlue}})});
     EXPECT_TRUE(Blended(Rgb(Preview(*w), 40, 40), kRed));
     EXPECT_EQ(w->PackageIcon().Count(), 1);
     EXPECT_EQ(w->odlMainIcon.FileName(), PathToQ(first));
@@ -108,7 +108,7 @@ TEST_F(PackagePicturesTest, AnIconThatFailsToLoadKeepsTheOneBefore) {
     w->SetSaved();
     const QImage before = Preview(*w);
     WriteText(Work() + "broken.ico", std::string("\0\0\1\0\5\0garbage", 13));
-    Drop(w->PackageInfoPage().gbxMainIcon, {Work() + "broken.ico"});
+    DropFiles(w->PackageInfoPage().gbxMainIcon, {Work() + "broken.ico"});
     EXPECT_EQ(Calls(TSeamKind::ErrorBox).size(), 1u);
     EXPECT_FALSE(w->Modified());
     EXPECT_EQ(Preview(*w), before);
@@ -184,7 +184,7 @@ TEST_F(PackagePicturesTest, ATextFileOnTheBannerBoxReportsTheLoaderErrorAndChang
     w->SetSaved();
     const QImage before = w->BannerImage();
     WriteText(Work() + "notes.txt", "plain text");
-    Drop(w->PackageInfoPage().gbxBannerImage, {Work() + "notes.txt", Solid("blue.png", 88, 31, kBlue)});
+    DropFiles(w->PackageInfoPage().gbxBannerImage, {Work() + "notes.txt", Solid("blue.png", 88, 31, kBlue)});
     const std::vector<TSeamCall> errors = Calls(TSeamKind::ErrorBox);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].Args[0], QString::fromUtf8("拡張子 .txt の画像形式は処理できません"));
@@ -194,7 +194,7 @@ TEST_F(PackagePicturesTest, ATextFileOnTheBannerBoxReportsTheLoaderErrorAndChang
 
     // Any picture file counts, whatever its extension's case; the dialog keeps its name.
     const std::string upper = Solid("BLUE.PNG", 88, 31, kBlue);
-    Drop(w->PackageInfoPage().gbxBannerImage, {upper});
+    DropFiles(w->PackageInfoPage().gbxBannerImage, {upper});
     EXPECT_EQ(Rgb(w->BannerImage(), 5, 5), kBlue);
     EXPECT_EQ(w->odlBannerImage.FileName(), PathToQ(upper));
     EXPECT_TRUE(w->Modified());
@@ -321,7 +321,7 @@ TEST_F(PackagePicturesTest, DamagedTruncatedAndHugePicturesLeaveTheBannerAsItWas
             WriteWholeFile(file, bytes);
             FSeams.ClearCalls();
             w->SetSaved();
-            Drop(w->PackageInfoPage().gbxBannerImage, {file});
+            DropFiles(w->PackageInfoPage().gbxBannerImage, {file});
             EXPECT_EQ(Calls(TSeamKind::ErrorBox).size(), 1u);
             EXPECT_EQ(w->BannerImage(), before);
             EXPECT_FALSE(w->Modified());
@@ -332,7 +332,7 @@ TEST_F(PackagePicturesTest, DamagedTruncatedAndHugePicturesLeaveTheBannerAsItWas
         WriteWholeFile(Work() + "cut." + format, cut);
         FSeams.ClearCalls();
         w->SetSaved();
-        Drop(w->PackageInfoPage().gbxBannerImage, {Work() + "cut." + format});
+        DropFiles(w->PackageInfoPage().gbxBannerImage, {Work() + "cut." + format});
         const bool reported = !Calls(TSeamKind::ErrorBox).empty();
         EXPECT_EQ(w->Modified(), !reported);
         EXPECT_EQ(w->BannerImage().size(), QSize(88, 31));
@@ -350,10 +350,10 @@ TEST_F(PackagePicturesTest, AnIconOf65535ImagesAndHugeDropsEndWithoutHarm) {
     WriteWholeFile(Work() + "many.ico", test::MakeIconFile(images));
     auto w = MakeWindow();
     QTreeWidget* list = w->PackageInfoPage().lvIcon;
-    Drop(list->viewport(), {Work() + "many.ico"});
+    DropFiles(list->viewport(), {Work() + "many.ico"});
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("65535"));
-    Drop(w->PackageInfoPage().gbxMainIcon, {Work() + "many.ico"});
+    DropFiles(w->PackageInfoPage().gbxMainIcon, {Work() + "many.ico"});
     EXPECT_EQ(w->PackageIcon().Count(), 65535);
     EXPECT_TRUE(Calls(TSeamKind::ErrorBox).empty());
 
@@ -365,9 +365,9 @@ TEST_F(PackagePicturesTest, AnIconOf65535ImagesAndHugeDropsEndWithoutHarm) {
         texts.push_back(Work() + "note" + std::to_string(i) + ".txt");
     }
     w->SetSaved();
-    Drop(list->viewport(), missing);
-    Drop(list->viewport(), texts);
-    Drop(w->PackageInfoPage().gbxBannerImage, texts);
+    DropFiles(list->viewport(), missing);
+    DropFiles(list->viewport(), texts);
+    DropFiles(w->PackageInfoPage().gbxBannerImage, texts);
     EXPECT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(Calls(TSeamKind::ErrorBox).size(), 2u);
     EXPECT_TRUE(w->BannerImage().isNull());
