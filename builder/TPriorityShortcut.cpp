@@ -18,7 +18,9 @@ bool TPriorityShortcut::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != FWindow) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     // Left unaccepted, the override lets the key go to the shortcut instead of the control.
-    return QKeySequence(key->keyCombination()) == FAction->shortcut();
+    // The Del of the number pad is the same key.
+    const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+    return QKeySequence(combination) == FAction->shortcut();
 }
 
 }  // namespace qv

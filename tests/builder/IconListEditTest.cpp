@@ -154,6 +154,10 @@ TEST_F(IconListTest, DelWorksOnTheListOnlyAndShiftDelEverywhere) {
     QTest::keyClick(title, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(List(*w).topLevelItemCount(), 0);
     EXPECT_EQ(title->text(), QStringLiteral("bc"));
+    // The Del of the number pad counts the same.
+    w->AddIconFile(FFiles[0]);
+    QTest::keyClick(title, Qt::Key_Delete, Qt::ShiftModifier | Qt::KeypadModifier);
+    EXPECT_EQ(List(*w).topLevelItemCount(), 0);
 }
 
 // The in-place editor of a row's column while it is open.
