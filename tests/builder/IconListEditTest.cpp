@@ -199,6 +199,16 @@ TEST_F(IconListTest, ARenameIsTakenAsTypedAndDelStaysInTheEditor) {
     EXPECT_EQ(CaptionEditor(List(*w), row), nullptr);
     EXPECT_EQ(row->text(0), QStringLiteral("enamed.png"));
     EXPECT_FALSE(w->Modified());
+
+    // Shift+Del while a caption is being edited takes the rows and the editor away.
+    List(*w).editItem(row, 0);
+    editor = CaptionEditor(List(*w), row);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Delete, Qt::ShiftModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(List(*w).topLevelItemCount(), 0);
+    EXPECT_TRUE(w->Modified());
+    EXPECT_EQ(List(*w).viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly), nullptr) << "no editor left";
 }
 
 TEST_F(IconListTest, ClickingASelectedRowAgainRenamesItButNotItsImageCount) {
