@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 #include <cstring>
+#include <random>
 
 #include "builder/BuilderText.h"
 #include "builder/TPackageInfoPage.h"
@@ -343,6 +344,34 @@ TEST_F(PackagePicturesTest, DamagedTruncatedAndHugePicturesLeaveTheBannerAsItWas
         w->LoadBannerImage(Work() + "red.png");
     }
     EXPECT_LT(PeakKiB() - peakBefore, 200L * 1024) << "no picture's pixels were made beyond the limit";
+}
+
+TEST_F(PackagePicturesTest, RandomlyDamagedPicturesNeverHarmTheBanner) {
+    auto w = MakeWindow();
+    w->LoadBannerImage(Solid("red.png", 88, 31, kRed));
+    std::mt19937 random(20261211);
+    for (const std::string format : {"bmp", "png", "jpg", "gif"}) {
+        const Bytes good = ReadWholeFile(Convert("good." + format, "-seed 7 -size 88x31 plasma:fractal"));
+        for (int round = 0; round < 40; ++round) {
+            SCOPED_TRACE(format + " round " + std::to_string(round));
+            Bytes bytes = good;
+            // A few bytes changed anywhere past the signature, and sometimes the end cut off.
+            for (int k = 0; k < 1 + round % 6; ++k) bytes[8 + random() % (bytes.size() - 8)] = uint8_t(random());
+            if (round % 3 == 0) bytes.resize(8 + random() % (bytes.size() - 8));
+            const std::string file = Work() + "random." + format;
+            WriteWholeFile(file, bytes);
+            const QImage before = w->BannerImage();
+            FSeams.ClearCalls();
+            w->SetSaved();
+            DropFiles(w->PackageInfoPage().gbxBannerImage, {file});
+            const bool reported = !Calls(TSeamKind::ErrorBox).empty();
+            EXPECT_EQ(w->Modified(), !reported);
+            ASSERT_EQ(w->BannerImage().size(), QSize(88, 31));
+            if (reported) {
+                EXPECT_EQ(w->BannerImage(), before);
+            }
+        }
+    }
 }
 
 TEST_F(PackagePicturesTest, AnIconOf65535ImagesAndHugeDropsEndWithoutHarm) {
