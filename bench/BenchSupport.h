@@ -1,11 +1,13 @@
 #pragma once
-// Small helpers the benchmark programs share: wall-clock spans, medians, and the plain write
-// that serves as the baseline of several targets.
+// Small helpers the benchmark programs share: wall-clock spans, medians, the ratio report, and
+// the plain write that serves as the baseline of several targets.
+#include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,6 +25,17 @@ inline double Seconds(Clock::time_point from, Clock::time_point to) {
 inline double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// The operation's and the baseline's medians (ms) and their ratio as counters, and one printed
+// line that names the target.
+inline void ReportRatio(benchmark::State& state, const std::string& what, const std::string& baseline, double ms,
+                        double baseMs, double target) {
+    state.counters[what + "_ms"] = ms;
+    state.counters[baseline + "_ms"] = baseMs;
+    state.counters["ratio"] = ms / baseMs;
+    std::printf("%s %.1f ms, %s %.1f ms (medians), ratio %.2f (target <= %g)\n", what.c_str(), ms, baseline.c_str(),
+                baseMs, ms / baseMs, target);
 }
 
 // One open, one write, one close: what writing the same bytes costs at the least.

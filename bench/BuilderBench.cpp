@@ -16,6 +16,7 @@
 
 #include "builder/TfrmBuilderMain.h"
 #include "icon/TQVIcon.h"
+#include "bench/BenchBuilder.h"
 #include "bench/BenchSupport.h"
 #include "platform/FileIO.h"
 #include "platform/qt/TFakeSystemSeams.h"
@@ -83,14 +84,6 @@ TBench& Bench() {
     return *GBench;
 }
 
-void Report(benchmark::State& state, const char* what, const char* baseline, double ms, double baseMs, double target) {
-    state.counters[std::string(what) + "_ms"] = ms;
-    state.counters[std::string(baseline) + "_ms"] = baseMs;
-    state.counters["ratio"] = ms / baseMs;
-    std::printf("%s %.1f ms, %s %.1f ms (medians), ratio %.2f (target <= %.0f)\n", what, ms, baseline, baseMs,
-                ms / baseMs, target);
-}
-
 void BM_OpenProject(benchmark::State& state) {
     TBench& bench = Bench();
     std::vector<double> open, load;
@@ -98,17 +91,13 @@ void BM_OpenProject(benchmark::State& state) {
         const auto t0 = Clock::now();
         bench.Window->LoadProject(bench.Project);
         const auto t1 = Clock::now();
-        for (const std::string& file : bench.IconFiles) {
-            qv::TQVIcon icon;
-            icon.LoadFromFile(file);
-            benchmark::DoNotOptimize(icon.Count());
-        }
+        qv::bench::LoadIconFiles(bench.IconFiles);
         const auto t2 = Clock::now();
         open.push_back(Seconds(t0, t1));
         load.push_back(Seconds(t1, t2));
         state.SetIterationTime(Seconds(t0, t1));
     }
-    Report(state, "open", "load_icons", 1000 * Median(open), 1000 * Median(load), 3);
+    qv::bench::ReportRatio(state, "open", "load_icons", 1000 * Median(open), 1000 * Median(load), 3);
 }
 
 // Every file below a folder with its bytes, relative names first made into folders.
@@ -151,7 +140,7 @@ void BM_SaveProject(benchmark::State& state) {
         fs::remove_all(copied);
         state.ResumeTiming();
     }
-    Report(state, "save", "plain_writes", 1000 * Median(save), 1000 * Median(plain), 2);
+    qv::bench::ReportRatio(state, "save", "plain_writes", 1000 * Median(save), 1000 * Median(plain), 2);
 }
 
 BENCHMARK(BM_OpenProject)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
@@ -160,11 +149,5 @@ BENCHMARK(BM_SaveProject)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qv::TQvApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    GBench.reset();
-    benchmark::Shutdown();
-    return 0;
+    return qv::bench::RunWindowBenchmarks(argc, argv, [] { GBench.reset(); });
 }

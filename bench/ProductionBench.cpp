@@ -17,6 +17,7 @@
 
 #include "builder/TfrmBuilderMain.h"
 #include "platform/ChildProcess.h"
+#include "bench/BenchBuilder.h"
 #include "bench/BenchSupport.h"
 #include "platform/FileIO.h"
 #include "platform/qt/TFakeSystemSeams.h"
@@ -90,11 +91,7 @@ void BM_BuildFromBuilder(benchmark::State& state) {
         command.push_back(Seconds(t1, t2));
         state.SetIterationTime(Seconds(t0, t1));
     }
-    const double ms = 1000 * Median(builder), baseMs = 1000 * Median(command);
-    state.counters["builder_ms"] = ms;
-    state.counters["quorcomp_ms"] = baseMs;
-    state.counters["ratio"] = ms / baseMs;
-    std::printf("builder build %.1f ms, quorcomp %.1f ms (medians), ratio %.2f (target <= 1.5)\n", ms, baseMs, ms / baseMs);
+    qv::bench::ReportRatio(state, "builder", "quorcomp", 1000 * Median(builder), 1000 * Median(command), 1.5);
 }
 
 BENCHMARK(BM_BuildFromBuilder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
@@ -102,11 +99,5 @@ BENCHMARK(BM_BuildFromBuilder)->UseManualTime()->Unit(benchmark::kMillisecond)->
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qv::TQvApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    GBench.reset();
-    benchmark::Shutdown();
-    return 0;
+    return qv::bench::RunWindowBenchmarks(argc, argv, [] { GBench.reset(); });
 }

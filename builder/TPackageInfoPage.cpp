@@ -154,6 +154,8 @@ QWidget* TPackageInfoPage::MakeRightColumn() {
     gbxBannerImage = Named(new QGroupBox(QString::fromUtf8("バナー画像(88 x 31)"), column), "gbxBannerImage");
     imgBannerImage = Picture(gbxBannerImage, "imgBannerImage", kBannerWidth, kBannerHeight, "表示するバナー画像を変更します");
     imgBannerImage->setFrameShape(QFrame::Box);
+    // The frame goes around the banner's 88 x 31 pixels, not over them.
+    imgBannerImage->setFixedSize(kBannerWidth + 2 * imgBannerImage->frameWidth(), kBannerHeight + 2 * imgBannerImage->frameWidth());
     (new QVBoxLayout(gbxBannerImage))->addWidget(imgBannerImage, 0, Qt::AlignCenter);
     layout->addWidget(gbxBannerImage);
 

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 
 #include <limits.h>
 #include <algorithm>
@@ -12,7 +11,7 @@
 #include <unordered_map>
 #include <unistd.h>
 
-#include "builder/BannerPictures.h"
+#include "builder/TBannerEditor.h"
 #include "builder/BuilderText.h"
 #include "builder/TLanguagePage.h"
 #include "builder/TPackageInfoPage.h"
@@ -125,10 +124,7 @@ TProjectLoader::TOutcome TProjectLoader::ReadCompanions(const TProjectFileNames&
 
 void TProjectLoader::ReadBanner(const std::string& file) {
     if (file.empty() || !FileExists(file)) return;
-    QImage banner;
-    DrawOnBanner(banner, LoadPictureFile(file));
-    W.FBannerImage = banner;
-    W.FPackageInfo->imgBannerImage->setPixmap(QPixmap::fromImage(banner));
+    TBannerEditor(W.FBannerImage, *W.FPackageInfo->imgBannerImage).Load(file);
 }
 
 void TProjectLoader::ReadInfo(const TAnsiStringList& info) {

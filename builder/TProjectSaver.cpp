@@ -4,12 +4,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QTreeWidget>
 
 #include "builder/BannerPictures.h"
 #include "builder/BuilderResources.h"
 #include "builder/BuilderText.h"
+#include "builder/TBannerEditor.h"
 #include "builder/TIconRow.h"
 #include "builder/TLanguagePage.h"
 #include "builder/TPackageInfoPage.h"
@@ -98,8 +98,7 @@ void TProjectSaver::WriteBanner(TIniFile& ini, const TProjectFileNames& names, b
     const Bytes png = BuilderRawResource(kDefaultBannerResource);
     WriteWholeFile(file, png);
     if (temporary) return;
-    DrawOnBanner(W.FBannerImage, LoadPictureBytes(png, "png"));
-    W.FPackageInfo->imgBannerImage->setPixmap(QPixmap::fromImage(W.FBannerImage));
+    TBannerEditor(W.FBannerImage, *W.FPackageInfo->imgBannerImage).Draw(LoadPictureBytes(png, ".png"));
 }
 
 void TProjectSaver::RefreshIconFile(TQVIcon& icon, const std::string& file) {

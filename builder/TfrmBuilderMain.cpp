@@ -1,5 +1,6 @@
 #include "builder/TfrmBuilderMain.h"
 
+#include <QAbstractItemDelegate>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,17 +18,20 @@
 
 #include "builder/BuilderResources.h"
 #include "builder/BuilderText.h"
+#include "builder/TBannerEditor.h"
 #include "builder/TBuilderCommands.h"
+#include "builder/TIconListEditor.h"
 #include "builder/TIconRow.h"
-#include "builder/TImageSurface.h"
 #include "builder/TLanguagePage.h"
+#include "builder/TPackageIconView.h"
 #include "builder/TPackageInfoPage.h"
 #include "builder/TPackageProduction.h"
+#include "builder/TPictureClick.h"
+#include "builder/TPriorityShortcut.h"
 #include "builder/TProjectLoader.h"
 #include "builder/TProjectSaver.h"
 #include "builder/TfrmEditLanguageList.h"
 #include "builder/TfrmVersionInfo.h"
-#include "builder/core/IconPictures.h"
 #include "builder/core/TBuilderSettings.h"
 #include "common/PathEdit.h"
 #include "platform/Errors.h"
@@ -46,6 +50,10 @@ constexpr char kNewIconDir[] = "icon/";
 constexpr char kProjectFilter[] = "QuorvaneBuilderプロジェクト(*.ipp)|*.ipp|すべてのファイル(*.*)|*.*";
 constexpr char kSaveAsFilter[] = "QuorvaneBuilderプロジェクト(*.ipp)|*.ipp|フォルダを作成して保存|*.ipp";
 constexpr int kSaveAsMakeFolder = 2;
+constexpr char kIconFilter[] = "アイコンファイル(*.ico)|*.ico";
+constexpr char kPictureFilter[] =
+    "画像ファイル(*.bmp, *.png, *.jpg, *.jpeg, *.gif)|*.bmp;*.png;*.jpg;*.jpeg;*.gif|Windowsビットマップ(*.bmp)|*.bmp|"
+    "PNGイメージ(*.png)|*.png|Jpegイメージ(*.jpg, *.jpeg)|*.jpg;*.jpeg|GIFイメージ(*.gif)|*.gif";
 
 // The four languages of a new project: name, read-me text and template file.
 struct TDefaultLanguage {
@@ -87,8 +95,9 @@ TfrmBuilderMain::TfrmBuilderMain(TBuilderPlaces places, std::vector<std::string>
     : QMainWindow(parent),
       odlProject(TFileDialogKind::Open, DialogRequest(this, kProjectFilter)),
       sdlProject(TFileDialogKind::Save, DialogRequest(this, kSaveAsFilter, "ipp", true)),
-      odlIcon(TFileDialogKind::OpenMany, DialogRequest(this, "アイコンファイル(*.ico)|*.ico")),
-      odlMainIcon(TFileDialogKind::Open, DialogRequest(this, "アイコンファイル(*.ico)|*.ico")),
+      odlIcon(TFileDialogKind::OpenMany, DialogRequest(this, kIconFilter)),
+      odlMainIcon(TFileDialogKind::Open, DialogRequest(this, kIconFilter)),
+      odlBannerImage(TFileDialogKind::Open, DialogRequest(this, kPictureFilter)),
       sdlCompressAs(TFileDialogKind::Save, DialogRequest(this, "パッケージファイル(*.run)|*.run", "run", true)),
       FPlaces(std::move(places)),
       FArguments(std::move(arguments)) {
@@ -151,6 +160,12 @@ void TfrmBuilderMain::BindAction(const char* name, void (TfrmBuilderMain::*handl
     connect(Action(name), &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
 }
 
+void TfrmBuilderMain::BindFileAction(const char* name, TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
+                                     void (TfrmBuilderMain::*accept)()) {
+    connect(Action(name), &QAction::triggered, this,
+            [this, &dialog, before, accept] { Guarded([&] { ExecuteFileAction(dialog, before, accept); }); });
+}
+
 void TfrmBuilderMain::ExecuteFileAction(TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
                                         void (TfrmBuilderMain::*accept)()) {
     if (before) (this->*before)();
@@ -159,28 +174,18 @@ void TfrmBuilderMain::ExecuteFileAction(TFileDialogState& dialog, void (TfrmBuil
 
 void TfrmBuilderMain::BindCommands() {
     BindAction("actNewProject", &TfrmBuilderMain::actNewProjectExecute);
-    connect(Action("actOpenProjectFile"), &QAction::triggered, this, [this] {
-        Guarded([this] { ExecuteFileAction(odlProject, nullptr, &TfrmBuilderMain::actOpenProjectFileAccept); });
-    });
+    BindFileAction("actOpenProjectFile", odlProject, nullptr, &TfrmBuilderMain::actOpenProjectFileAccept);
     BindAction("actSaveProjectFile", &TfrmBuilderMain::actSaveProjectFileExecute);
-    connect(Action("actSaveAsProjectFile"), &QAction::triggered, this, [this] {
-        Guarded([this] {
-            ExecuteFileAction(sdlProject, &TfrmBuilderMain::actSaveAsProjectFileBeforeExecute,
-                              &TfrmBuilderMain::actSaveAsProjectFileAccept);
-        });
-    });
+    BindFileAction("actSaveAsProjectFile", sdlProject, &TfrmBuilderMain::actSaveAsProjectFileBeforeExecute,
+                   &TfrmBuilderMain::actSaveAsProjectFileAccept);
     connect(Action("actFileExit"), &QAction::triggered, this, &QWidget::close);
     BindAction("actOpenReadme", &TfrmBuilderMain::actOpenReadmeExecute);
     BindAction("actOpenManual", &TfrmBuilderMain::actOpenManualExecute);
     BindAction("actAbout", &TfrmBuilderMain::actAboutExecute);
     BindAction("actCompile", &TfrmBuilderMain::actCompileExecute);
     BindAction("actCompress", &TfrmBuilderMain::actCompressExecute);
-    connect(Action("actCompressAs"), &QAction::triggered, this, [this] {
-        Guarded([this] {
-            ExecuteFileAction(sdlCompressAs, &TfrmBuilderMain::actCompressAsBeforeExecute,
-                              &TfrmBuilderMain::actCompressAsAccept);
-        });
-    });
+    BindFileAction("actCompressAs", sdlCompressAs, &TfrmBuilderMain::actCompressAsBeforeExecute,
+                   &TfrmBuilderMain::actCompressAsAccept);
     BindAction("actCompressOptDontIcon", &TfrmBuilderMain::actCompressOptDontIconExecute);
     BindAction("actRun", &TfrmBuilderMain::actRunExecute);
     BindAction("actKill", &TfrmBuilderMain::actKillExecute);
@@ -202,12 +207,38 @@ void TfrmBuilderMain::BindCommands() {
     connect(FLanguage->tntbtnRefFontName, &QPushButton::clicked, this,
             [this] { Guarded([this] { tntbtnRefFontNameClick(); }); });
     connect(FLanguage->tntbtnAddLang, &QPushButton::clicked, this, [this] { Guarded([this] { tntbtnAddLangClick(); }); });
+    BindIconListCommands();
+    BindPictureCommands();
+}
+
+void TfrmBuilderMain::BindIconListCommands() {
+    BindFileAction("actOpenIcon", odlIcon, nullptr, &TfrmBuilderMain::actOpenIconAccept);
+    BindAction("actDeleteSelectedIcon", &TfrmBuilderMain::actDeleteSelectedIconExecute);
+    BindAction("actDeleteAllIcon", &TfrmBuilderMain::actDeleteAllIconExecute);
+    new TPriorityShortcut(Action("actDeleteAllIcon"), this);
+    BindAction("actUpSelectedIcon", &TfrmBuilderMain::actUpSelectedIconExecute);
+    BindAction("actDownSelectedIcon", &TfrmBuilderMain::actDownSelectedIconExecute);
     // The delete command works on the selected rows, so it is offered only while the list has
     // the keyboard focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        QTreeWidget* list = FPackageInfo->lvIcon;
-        Action("actDeleteSelectedIcon")->setEnabled(now && (now == list || list->isAncestorOf(now)));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
+        const TIconListEditor list(*FPackageInfo->lvIcon);
+        if (list.HasFocus(now))
+            lvIconEnter();
+        else if (list.HasFocus(before))
+            lvIconExit();
     });
+    // A caption typed in place and confirmed; an edit given up with Esc commits nothing.
+    connect(FPackageInfo->lvIcon->itemDelegate(), &QAbstractItemDelegate::commitData, this,
+            [this] { Guarded([this] { lvIconEdited(); }); });
+}
+
+void TfrmBuilderMain::BindPictureCommands() {
+    BindFileAction("actOpenMainIcon", odlMainIcon, nullptr, &TfrmBuilderMain::actOpenMainIconAccept);
+    BindFileAction("actOpenBannerImage", odlBannerImage, nullptr, &TfrmBuilderMain::actOpenBannerImageAccept);
+    BindAction("actDeleteBanner", &TfrmBuilderMain::actDeleteBannerExecute);
+    new TPictureClick(FPackageInfo->imgMainIcon, [this] { Guarded([this] { imgMainIconClick(); }); });
+    new TPictureClick(FPackageInfo->imgBannerImage, [this] { Guarded([this] { imgBannerImageClick(); }); });
+    connect(FPackageInfo->cboBannerURL, &QComboBox::editTextChanged, this, &TfrmBuilderMain::cboBannerURLChange);
 }
 
 void TfrmBuilderMain::BindDrops() {
@@ -219,11 +250,10 @@ void TfrmBuilderMain::BindDrops() {
     ddForm = new TDropFileTarget(this, guardedDrop(&TfrmBuilderMain::ddFormFileDrop));
     ddForm->setObjectName(QStringLiteral("ddForm"));
     ddIcon = new TDropFileTarget(FPackageInfo->lvIcon, guardedDrop(&TfrmBuilderMain::ddIconFileDrop));
-    // The package icon and banner boxes get their handlers with the commands that fill them.
     ddIcon->setObjectName(QStringLiteral("ddIcon"));
-    ddMainIcon = new TDropFileTarget(FPackageInfo->gbxMainIcon, TDropFileTarget::THandler());
+    ddMainIcon = new TDropFileTarget(FPackageInfo->gbxMainIcon, guardedDrop(&TfrmBuilderMain::ddMainIconFileDrop));
     ddMainIcon->setObjectName(QStringLiteral("ddMainIcon"));
-    ddBanner = new TDropFileTarget(FPackageInfo->gbxBannerImage, TDropFileTarget::THandler());
+    ddBanner = new TDropFileTarget(FPackageInfo->gbxBannerImage, guardedDrop(&TfrmBuilderMain::ddBannerFileDrop));
     ddBanner->setObjectName(QStringLiteral("ddBanner"));
 }
 
@@ -525,13 +555,75 @@ void TfrmBuilderMain::AddIconFile(const std::string& path) { TIconRow::Append(*F
 
 void TfrmBuilderMain::RemoveIconRows() { FPackageInfo->lvIcon->clear(); }
 
-void TfrmBuilderMain::ShowPackageIcon() {
-    QImage preview(kPackageIconPreviewSize, kPackageIconPreviewSize, QImage::Format_RGB32);
-    preview.fill(Qt::white);
-    TImageSurface surface(preview);
-    if (DrawPackageIconPreview(FPackageIcon, surface)) TImageSurface::MakeOpaque(preview);
-    FPackageInfo->imgMainIcon->setPixmap(QPixmap::fromImage(std::move(preview)));
+void TfrmBuilderMain::ShowPackageIcon() { TPackageIconView::Show(FPackageIcon, *FPackageInfo->imgMainIcon); }
+
+void TfrmBuilderMain::actOpenIconAccept() {
+    for (const QString& file : odlIcon.Files()) AddIconFile(QToPath(file));
+    SetModified();
 }
+
+void TfrmBuilderMain::actDeleteSelectedIconExecute() {
+    if (TIconListEditor(*FPackageInfo->lvIcon).DeleteSelected()) SetModified();
+}
+
+void TfrmBuilderMain::actDeleteAllIconExecute() {
+    if (TIconListEditor(*FPackageInfo->lvIcon).DeleteAll()) SetModified();
+}
+
+void TfrmBuilderMain::actUpSelectedIconExecute() {
+    if (TIconListEditor(*FPackageInfo->lvIcon).MoveUp()) SetModified();
+}
+
+void TfrmBuilderMain::actDownSelectedIconExecute() {
+    if (TIconListEditor(*FPackageInfo->lvIcon).MoveDown()) SetModified();
+}
+
+void TfrmBuilderMain::lvIconEnter() { Action("actDeleteSelectedIcon")->setEnabled(true); }
+
+void TfrmBuilderMain::lvIconExit() { Action("actDeleteSelectedIcon")->setEnabled(false); }
+
+void TfrmBuilderMain::lvIconEdited() { SetModified(); }
+
+// --- package icon and banner
+
+void TfrmBuilderMain::LoadPackageIcon(const std::string& path) {
+    TPackageIconView::Replace(FPackageIcon, path);
+    ShowPackageIcon();
+    SetModified();
+}
+
+void TfrmBuilderMain::actOpenMainIconAccept() { LoadPackageIcon(QToPath(odlMainIcon.FileName())); }
+
+void TfrmBuilderMain::ddMainIconFileDrop(const QStringList& files) {
+    // Only the first file counts; like the list, the box takes ".ico" in lower case only.
+    const std::vector<std::string> paths = TDropFileTarget::PathBytes(files.mid(0, 1));
+    if (paths.empty() || ExtractFileExt(paths.front()) != ".ico") return;
+    LoadPackageIcon(paths.front());
+    odlMainIcon.SetFileName(files.front());
+}
+
+void TfrmBuilderMain::imgMainIconClick() { Action("actOpenMainIcon")->trigger(); }
+
+void TfrmBuilderMain::LoadBannerImage(const std::string& path) {
+    TBannerEditor(FBannerImage, *FPackageInfo->imgBannerImage).Load(path);
+    SetModified();
+}
+
+void TfrmBuilderMain::actOpenBannerImageAccept() { LoadBannerImage(QToPath(odlBannerImage.FileName())); }
+
+void TfrmBuilderMain::ddBannerFileDrop(const QStringList& files) {
+    if (files.isEmpty()) return;
+    LoadBannerImage(TDropFileTarget::PathBytes(files.mid(0, 1)).front());
+    odlBannerImage.SetFileName(files.front());
+}
+
+void TfrmBuilderMain::imgBannerImageClick() { Action("actOpenBannerImage")->trigger(); }
+
+void TfrmBuilderMain::actDeleteBannerExecute() {
+    if (TBannerEditor(FBannerImage, *FPackageInfo->imgBannerImage).Delete()) SetModified();
+}
+
+void TfrmBuilderMain::cboBannerURLChange() { SetModified(); }
 
 // --- new, open, save
 
@@ -566,8 +658,7 @@ void TfrmBuilderMain::ResetDocument() {
     FPackageInfo->cboColorDepth->setCurrentIndex(TPackageInfoPage::kDefaultColorDepth);
     FPackageInfo->cboIconSize->setCurrentIndex(TPackageInfoPage::kDefaultIconSize);
     FPackageInfo->txtIconDir->setText(QString::fromLatin1(kNewIconDir));
-    FBannerImage = QImage();
-    FPackageInfo->imgBannerImage->clear();
+    TBannerEditor(FBannerImage, *FPackageInfo->imgBannerImage).Delete();
     FPackageInfo->cboBannerURL->setEditText(QString());
     RemoveIconRows();
     SetDefaultLanguages();

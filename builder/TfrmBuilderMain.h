@@ -74,6 +74,28 @@ public:
     void actOpenManualExecute();
     void actAboutExecute();
 
+    // --- the icon list
+    void actOpenIconAccept();
+    void actDeleteSelectedIconExecute();
+    void actDeleteAllIconExecute();
+    void actUpSelectedIconExecute();
+    void actDownSelectedIconExecute();
+    void lvIconEnter();
+    void lvIconExit();
+    void lvIconEdited();
+
+    // --- the package icon and the banner
+    void LoadPackageIcon(const std::string& path);
+    void actOpenMainIconAccept();
+    void ddMainIconFileDrop(const QStringList& files);
+    void imgMainIconClick();
+    void LoadBannerImage(const std::string& path);
+    void actOpenBannerImageAccept();
+    void ddBannerFileDrop(const QStringList& files);
+    void imgBannerImageClick();
+    void actDeleteBannerExecute();
+    void cboBannerURLChange();
+
     // --- package production
     void actCompileExecute();
     void actCompressExecute();
@@ -145,11 +167,13 @@ public:
     TDropFileTarget* ddMainIcon = nullptr;
     TDropFileTarget* ddBanner = nullptr;
 
-    // The file dialogs: open and save-as of projects, add icons, package icon, compress as.
+    // The file dialogs: open and save-as of projects, add icons, package icon, banner picture,
+    // compress as.
     TFileDialogState odlProject;
     TFileDialogState sdlProject;
     TFileDialogState odlIcon;
     TFileDialogState odlMainIcon;
+    TFileDialogState odlBannerImage;
     TFileDialogState sdlCompressAs;
 
 protected:
@@ -159,12 +183,16 @@ protected:
 private:
     void BuildWindow();
     void BindCommands();
+    void BindIconListCommands();
+    void BindPictureCommands();
     void BindDrops();
     // Runs an event handler; an exception is shown in the application's error box.
     template <class Handler>
     void Guarded(Handler handler);
     void BindAction(const char* name, void (TfrmBuilderMain::*handler)());
     // A file-open or file-save action: before handler, dialog, accept handler on confirmation.
+    void BindFileAction(const char* name, TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
+                        void (TfrmBuilderMain::*accept)());
     void ExecuteFileAction(TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
                            void (TfrmBuilderMain::*accept)());
     // The state of a new project (steps 1 to 5 of the new-project command).

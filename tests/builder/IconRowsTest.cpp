@@ -66,10 +66,11 @@ TEST_F(BuilderWindowTest, ThePreviewCentresThe32PixelImage) {
     auto w = MakeWindow({project.ProjectPath()});
     const QImage preview = w->PackageInfoPage().imgMainIcon->pixmap().toImage();
     ASSERT_EQ(preview.size(), QSize(96, 96));
-    EXPECT_EQ(Rgb(preview, 31, 31), 0xFFFFFFu);
+    const uint32_t background = w->PackageInfoPage().imgMainIcon->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+    EXPECT_EQ(Rgb(preview, 31, 31), background);
     EXPECT_EQ(Rgb(preview, 32, 32), kRed);
     EXPECT_EQ(Rgb(preview, 63, 63), kRed);
-    EXPECT_EQ(Rgb(preview, 64, 64), 0xFFFFFFu);
+    EXPECT_EQ(Rgb(preview, 64, 64), background);
     EXPECT_EQ(w->odlMainIcon.FileName(), QString::fromStdString(project.Path("mainicon.ico")));
 }
 
