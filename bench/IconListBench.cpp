@@ -95,4 +95,4 @@ BENCHMARK(BM_DropIcons)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterati
 
 }  // namespace
 
-int main(int argc, char** argv) { return qv::bench::RunWindowBenchmarks(argc, argv, nullptr); }
+int main(int argc, char** argv) { return qv::bench::RunWindowBenchmarks(argc, argv, [] {}); }

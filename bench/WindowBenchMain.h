@@ -15,7 +15,7 @@ inline int RunWindowBenchmarks(int argc, char** argv, const std::function<void()
     TQvApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    release();
+    if (release) release();
     benchmark::Shutdown();
     return 0;
 }
