@@ -147,23 +147,14 @@ void TfrmBuilderMain::BuildWindow() {
 
 QAction* TfrmBuilderMain::Action(const char* name) const { return FCommands->Action(QString::fromLatin1(name)); }
 
-template <class Handler>
-void TfrmBuilderMain::Guarded(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        TQvApplication::ShowException(std::current_exception());
-    }
-}
-
 void TfrmBuilderMain::BindAction(const char* name, void (TfrmBuilderMain::*handler)()) {
-    connect(Action(name), &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(Action(name), &QAction::triggered, this, [this, handler] { TQvApplication::Guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TfrmBuilderMain::BindFileAction(const char* name, TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
                                      void (TfrmBuilderMain::*accept)()) {
     connect(Action(name), &QAction::triggered, this,
-            [this, &dialog, before, accept] { Guarded([&] { ExecuteFileAction(dialog, before, accept); }); });
+            [this, &dialog, before, accept] { TQvApplication::Guarded([&] { ExecuteFileAction(dialog, before, accept); }); });
 }
 
 void TfrmBuilderMain::ExecuteFileAction(TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),
@@ -197,16 +188,16 @@ void TfrmBuilderMain::BindCommands() {
     });
     for (int i = 0; i < TBuilderCommands::kRecentCount; ++i) {
         QAction* recent = FCommands->Recent(i);
-        connect(recent, &QAction::triggered, this, [this, recent] { Guarded([this, recent] { ActionOpenRecent(recent); }); });
+        connect(recent, &QAction::triggered, this, [this, recent] { TQvApplication::Guarded([this, recent] { ActionOpenRecent(recent); }); });
     }
 
     connect(FPackageInfo, &TPackageInfoPage::Modified, this, &TfrmBuilderMain::ModifiedEvent);
     connect(FLanguage, &TLanguagePage::Edited, this, &TfrmBuilderMain::ModifiedLangEvent);
-    connect(FLanguage, &TLanguagePage::SelectorTouched, this, [this] { Guarded([this] { tntcboLanguageEnter(); }); });
-    connect(FLanguage, &TLanguagePage::LanguageSelected, this, [this] { Guarded([this] { tntcboLanguageChange(); }); });
+    connect(FLanguage, &TLanguagePage::SelectorTouched, this, [this] { TQvApplication::Guarded([this] { tntcboLanguageEnter(); }); });
+    connect(FLanguage, &TLanguagePage::LanguageSelected, this, [this] { TQvApplication::Guarded([this] { tntcboLanguageChange(); }); });
     connect(FLanguage->tntbtnRefFontName, &QPushButton::clicked, this,
-            [this] { Guarded([this] { tntbtnRefFontNameClick(); }); });
-    connect(FLanguage->tntbtnAddLang, &QPushButton::clicked, this, [this] { Guarded([this] { tntbtnAddLangClick(); }); });
+            [this] { TQvApplication::Guarded([this] { tntbtnRefFontNameClick(); }); });
+    connect(FLanguage->tntbtnAddLang, &QPushButton::clicked, this, [this] { TQvApplication::Guarded([this] { tntbtnAddLangClick(); }); });
     BindIconListCommands();
     BindPictureCommands();
 }
@@ -229,22 +220,22 @@ void TfrmBuilderMain::BindIconListCommands() {
     });
     // A caption typed in place and confirmed; an edit given up with Esc commits nothing.
     connect(FPackageInfo->lvIcon->itemDelegate(), &QAbstractItemDelegate::commitData, this,
-            [this] { Guarded([this] { lvIconEdited(); }); });
+            [this] { TQvApplication::Guarded([this] { lvIconEdited(); }); });
 }
 
 void TfrmBuilderMain::BindPictureCommands() {
     BindFileAction("actOpenMainIcon", odlMainIcon, nullptr, &TfrmBuilderMain::actOpenMainIconAccept);
     BindFileAction("actOpenBannerImage", odlBannerImage, nullptr, &TfrmBuilderMain::actOpenBannerImageAccept);
     BindAction("actDeleteBanner", &TfrmBuilderMain::actDeleteBannerExecute);
-    new TPictureClick(FPackageInfo->imgMainIcon, [this] { Guarded([this] { imgMainIconClick(); }); });
-    new TPictureClick(FPackageInfo->imgBannerImage, [this] { Guarded([this] { imgBannerImageClick(); }); });
+    new TPictureClick(FPackageInfo->imgMainIcon, [this] { TQvApplication::Guarded([this] { imgMainIconClick(); }); });
+    new TPictureClick(FPackageInfo->imgBannerImage, [this] { TQvApplication::Guarded([this] { imgBannerImageClick(); }); });
     connect(FPackageInfo->cboBannerURL, &QComboBox::editTextChanged, this, &TfrmBuilderMain::cboBannerURLChange);
 }
 
 void TfrmBuilderMain::BindDrops() {
     const auto guardedDrop = [this](void (TfrmBuilderMain::*handler)(const QStringList&)) {
         return [this, handler](const QStringList& files, const QPoint&) {
-            Guarded([this, handler, &files] { (this->*handler)(files); });
+            TQvApplication::Guarded([this, handler, &files] { (this->*handler)(files); });
         };
     };
     ddForm = new TDropFileTarget(this, guardedDrop(&TfrmBuilderMain::ddFormFileDrop));

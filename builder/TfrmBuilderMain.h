@@ -186,9 +186,6 @@ private:
     void BindIconListCommands();
     void BindPictureCommands();
     void BindDrops();
-    // Runs an event handler; an exception is shown in the application's error box.
-    template <class Handler>
-    void Guarded(Handler handler);
     void BindAction(const char* name, void (TfrmBuilderMain::*handler)());
     // A file-open or file-save action: before handler, dialog, accept handler on confirmation.
     void BindFileAction(const char* name, TFileDialogState& dialog, void (TfrmBuilderMain::*before)(),

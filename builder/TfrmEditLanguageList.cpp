@@ -107,7 +107,7 @@ TfrmEditLanguageList::TfrmEditLanguageList(std::string programDir, QWidget* pare
     // Drags over the field's text part go on to the drop target instead of inserting text.
     tntcboTemplate->lineEdit()->setAcceptDrops(false);
     ddTemplate = new TDropFileTarget(tntcboTemplate, [this](const QStringList& files, const QPoint&) {
-        Guarded([this, &files] { ddTemplateFileDrop(files); });
+        TQvApplication::Guarded([this, &files] { ddTemplateFileDrop(files); });
     });
     ddTemplate->setObjectName(QStringLiteral("ddTemplate"));
     BindHandlers();
@@ -142,18 +142,9 @@ QToolButton* TfrmEditLanguageList::MakeArrowButton(const char* name, const char*
     return button;
 }
 
-template <class Handler>
-void TfrmEditLanguageList::Guarded(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        TQvApplication::ShowException(std::current_exception());
-    }
-}
-
 void TfrmEditLanguageList::BindHandlers() {
     const auto bind = [this](QAbstractButton* button, void (TfrmEditLanguageList::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { TQvApplication::Guarded([this, handler] { (this->*handler)(); }); });
     };
     bind(tntspdbtnUp, &TfrmEditLanguageList::tntspdbtnUpClick);
     bind(tntspdbtnDown, &TfrmEditLanguageList::tntspdbtnDownClick);

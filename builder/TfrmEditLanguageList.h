@@ -78,8 +78,6 @@ private:
     QGroupBox* MakeListGroup();
     QToolButton* MakeArrowButton(const char* name, const char* picture);
     void BindHandlers();
-    template <class Handler>
-    void Guarded(Handler handler);
     // The row of the selected language, -1 when none is selected.
     int Selected() const;
     void SelectRow(int row);

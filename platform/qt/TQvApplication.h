@@ -23,6 +23,15 @@ public:
     static QString ExceptionMessage(const std::exception_ptr& error);
     // Shows the error box for an exception caught elsewhere (start-up code, for example).
     static void ShowException(const std::exception_ptr& error);
+    // Runs an event handler; what it throws is shown as ShowException shows it.
+    template <class Handler>
+    static void Guarded(Handler handler) {
+        try {
+            handler();
+        } catch (...) {
+            ShowException(std::current_exception());
+        }
+    }
 };
 
 }  // namespace qv
