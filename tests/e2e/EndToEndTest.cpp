@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -130,6 +131,9 @@ TEST_F(EndToEndTest, AProjectMadeInTheBuilderBecomesAPackageWhoseIconsCopyOutUnc
     const std::string project = Work() + "weather/weather.ipp";
     ASSERT_EQ(w->ProjectPath(), project);
     ASSERT_FALSE(w->Modified());
+    const QImage banner(PathToQ(Work() + "weather/weather_bannerimage.png"));
+    ASSERT_EQ(banner.size(), QSize(88, 31));
+    EXPECT_EQ(banner.pixel(10, 10), qRgb(0, 0, 0));  // the dropped picture, not the default
     w->Action("actCompile")->trigger();
     ASSERT_EQ(w->StatusText(), QString::fromUtf8("コンパイル完了。"));
     const std::string package = Work() + "weather/weather.run";
