@@ -44,6 +44,14 @@ QString Languages(const TfrmBuilderMain& window) {
     return names.join(QStringLiteral(", "));
 }
 
+// For each language whether it has interface texts: "yes, no" for two languages, the second
+// without (its template missing, say).
+QString LanguageTexts(const TfrmBuilderMain& window) {
+    QStringList present;
+    for (const std::u16string& text : window.SysTexts()) present << YesNo(!text.empty());
+    return present.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 bool TBuilderReport::Requested() { return !qEnvironmentVariableIsEmpty(kVariable); }
@@ -67,7 +75,7 @@ void TBuilderReport::Beep() { FEvents << Line("beep", QStringLiteral("yes")); }
 QString TBuilderReport::Found(const TfrmBuilderMain& window) {
     const std::string& dir = window.ProgramDir();
     return Line("program_dir", PathToQ(dir)) + Line("library", LibraryVersion(dir)) + Line("languages", Languages(window)) +
-           Line("language_texts", YesNo(!window.SysTexts().empty() && !window.SysTexts().front().empty())) +
+           Line("language_texts", LanguageTexts(window)) +
            Line("readme", YesNo(FileExists(dir + "readme.txt"))) + Line("manual", YesNo(FileExists(dir + "manual.txt"))) +
            Line("settings_read", PathToQ(window.Places().SettingsFileToRead()));
 }

@@ -34,7 +34,7 @@ public:
     void Beep() override;
 
 private:
-    // program_dir, library, languages, templates, readme, manual, settings_read.
+    // program_dir, library, languages, language_texts, readme, manual, settings_read.
     static QString Found(const TfrmBuilderMain& window);
     QString Run(TfrmBuilderMain& window);
 

@@ -236,7 +236,7 @@ case_builder() {
   [ "$(report_value "$report" program_dir)" = "$p/lib/quorvane/" ] || fail "the builder's program folder is wrong"
   [ "$(report_value "$report" library)" = "1.0.0.2" ] || fail "the installed library was not loaded"
   [ "$(report_value "$report" languages)" = "日本語, English" ] || fail "the default languages are wrong"
-  [ "$(report_value "$report" language_texts)" = yes ] || fail "the installed templates were not read"
+  [ "$(report_value "$report" language_texts)" = "yes, yes" ] || fail "the project's language texts were not read"
   [ "$(report_value "$report" readme)" = yes ] && [ "$(report_value "$report" manual)" = yes ] ||
     fail "the builder does not find its help files"
   local settings
@@ -251,6 +251,20 @@ case_builder() {
   expected_layout lib/quorvane share bin ../lib/quorvane >"$work/expected"
   tree_layout "$p" >"$work/actual"
   same_layout "$work/expected" "$work/actual" "the prefix after the builder ran"
+
+  # A new project takes its languages' texts from the installed templates; one that is missing
+  # gives its language empty texts, without a message.
+  rm "$p/lib/quorvane/korean_sys.dat"
+  chmod -R a-w "$p"
+  (cd "$home" && "${run_as[@]}" env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" TMPDIR="$home/tmp" \
+      LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen QUORBUILD_REPORT_SHOWN=1 "$p/bin/quorbuild") >"$report" 2>"$work/builder.log" ||
+    { cat "$work/builder.log" >&2; fail "the installed builder did not start without a project"; }
+  cat "$report" >&2
+  [ "$(report_value "$report" languages)" = "日本語, English, 한국어, 中文(简体字)" ] || fail "a new project lacks its languages"
+  [ "$(report_value "$report" language_texts)" = "yes, yes, no, yes" ] ||
+    fail "the templates of a new project were not read as installed"
+  ! grep -q "^message: \|^error: " "$report" || fail "a missing template gave a message"
+  chmod -R u+w "$p"
 }
 
 case "${1:-}" in
