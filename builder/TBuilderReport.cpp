@@ -83,6 +83,7 @@ QString TBuilderReport::Found(const TfrmBuilderMain& window) {
 QString TBuilderReport::Run(TfrmBuilderMain& window) {
     QString report = Found(window);
     for (const QString& name : qEnvironmentVariable(kVariable).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!name.startsWith(QLatin1String("act"))) continue;  // "1" and the like only ask for the report
         QAction* action = window.Action(name.toLatin1().constData());
         if (!action) {
             report += Line("status", name + QStringLiteral(" is no command"));
