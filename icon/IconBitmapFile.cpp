@@ -37,7 +37,7 @@ void PutInfoHeader(uint8_t* h, const TIconDirEntry& entry, uint16_t bitCount) {
 }
 
 // Headers with a file size of 0, then the blocks; the real size is written in afterwards.
-Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const Bytes& table, const Bytes& bits) {
+Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const TSharedBytes& table, const TSharedBytes& bits) {
     uint8_t headers[kFileHeaderSize + kInfoHeaderSize];
     const uint32_t pixelOffset = uint32_t(sizeof headers + table.size());
     PutFileHeader(headers, 0, pixelOffset);
@@ -51,8 +51,8 @@ Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const Bytes& tabl
     return file;
 }
 
-const Bytes& BlackWhiteTable() {
-    static const Bytes table = {0, 0, 0, 0, 255, 255, 255, 0};
+const TSharedBytes& BlackWhiteTable() {
+    static const TSharedBytes table(Bytes{0, 0, 0, 0, 255, 255, 255, 0});
     return table;
 }
 
@@ -60,12 +60,12 @@ const Bytes& BlackWhiteTable() {
 
 Bytes BuildImageBitmapFile(const TIconDirEntry& entry, const TIconImage& image) {
     if (image.IsPng()) return {};
-    return BuildFile(entry, image.BitCount(), image.ColorTable, image.ColorBits);
+    return BuildFile(entry, image.BitCount(), image.ColorTable(), image.ColorBits());
 }
 
 Bytes BuildMaskBitmapFile(const TIconDirEntry& entry, const TIconImage& image) {
     if (image.IsPng()) return {};
-    return BuildFile(entry, 1, BlackWhiteTable(), image.MaskBits);
+    return BuildFile(entry, 1, BlackWhiteTable(), image.MaskBits());
 }
 
 }  // namespace qv

@@ -15,6 +15,7 @@
 #include "icon/IconRecords.h"
 #include "platform/Bytes.h"
 #include "platform/TDIBitmap.h"
+#include "platform/TSharedBytes.h"
 #include "platform/TStream.h"
 
 namespace qv {
@@ -82,8 +83,10 @@ private:
     void LoadGuarded(const std::function<TLoaded()>& load);
     static TIconDir ReadIconDir(TStream& stream);
     static Bytes ReadBytes(TStream& stream, uint64_t count);
-    // The image block at the stream's position, as the entry sizes it.
+    // The image block at the stream's position, as the entry sizes it, in bytes of its own.
     static TIconImage ReadImage(TStream& stream, const TIconDirEntry& entry);
+    // The image block at the start of bytes, sharing them.
+    static TIconImage ImageIn(const TSharedBytes& bytes, const TIconDirEntry& entry);
     static uint64_t WriteImage(TStream& stream, const TIconImage& image);
     static TLoaded ReadFromStream(TStream& stream);
     static TLoaded ReadFromResources(const std::string& name);

@@ -27,11 +27,10 @@ TQVIcon::TLoaded TQVIcon::ReadFromResources(const std::string& name) {
         loaded.Directory.push_back(entry);
     }
     loaded.Images.reserve(loaded.Directory.size());
-    for (const TIconDirEntry& entry : loaded.Directory) {
-        const std::unique_ptr<TStream> image =
-            resources.Open(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset)));
-        loaded.Images.push_back(ReadImage(*image, entry));
-    }
+    // The images stay inside the resources' bytes: nothing is copied.
+    for (const TIconDirEntry& entry : loaded.Directory)
+        loaded.Images.push_back(
+            ImageIn(resources.Data(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset))), entry));
     return loaded;
 }
 
