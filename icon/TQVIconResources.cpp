@@ -3,6 +3,7 @@
 #include "icon/TQVIcon.h"
 
 #include "platform/ResId.h"
+#include "platform/TByteSpanStream.h"
 #include "platform/TModuleResources.h"
 
 namespace qv {
@@ -15,11 +16,13 @@ constexpr uint16_t kGroupIconResourceType = 14;
 
 TQVIcon::TLoaded TQVIcon::ReadFromResources(const std::string& name) {
     const TModuleResources& resources = TModuleResources::Self();
-    const std::unique_ptr<TStream> group =
-        resources.Open(ResId::Number(kGroupIconResourceType), ResId::Name(name));
+    const TSharedBytes groupBytes = resources.Data(ResId::Number(kGroupIconResourceType), ResId::Name(name));
+    TByteSpanStream group(groupBytes.data(), groupBytes.size());
     TLoaded loaded;
-    loaded.Header = ReadIconDir(*group);
-    const Bytes entries = ReadBytes(*group, uint64_t(loaded.Header.Count) * TGroupIconDirEntry::kSize);
+    loaded.Header = ReadIconDir(group);
+    // Read before anything is reserved: a count the group does not hold fails here.
+    const Bytes entries = ReadBytes(group, uint64_t(loaded.Header.Count) * TGroupIconDirEntry::kSize);
+    loaded.Directory.reserve(loaded.Header.Count);
     for (size_t i = 0; i < loaded.Header.Count; ++i) {
         const TGroupIconDirEntry g = TGroupIconDirEntry::Decode(entries.data() + i * TGroupIconDirEntry::kSize);
         TIconDirEntry entry = g.Entry;

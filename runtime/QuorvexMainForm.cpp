@@ -327,10 +327,7 @@ void TtntfrmQuorvex::BuildIconList() {
         FPackIcons.push_back(std::make_unique<TQVIcon>());
         FPackIcons.back()->LoadFromResourceName(IndexedName("_ICONPACK", i, ""));
         const int index = imlIcon.AddDeferred();
-        auto* item = new TIconListItem(Widen(FInfo.FIconNames[i]), imlIcon, index);
-        item->setSizeHint(gridCell);
-        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        tntlvIcon->addItem(item);
+        tntlvIcon->addItem(new TIconListItem(Widen(FInfo.FIconNames[i]), gridCell, imlIcon, index));
     }
 }
 

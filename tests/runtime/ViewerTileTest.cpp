@@ -136,6 +136,9 @@ TEST_F(ViewerTileTest, TilesAreDrawnWhenTheirItemsArePaintedWithTheSamePixels) {
                   eager.Image(0).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
     EXPECT_EQ(Shown(last, 4, 4), Rgb(DistinctColor(4, 4, last)));
+    // Every item is one grid cell, its caption centred under the icon.
+    EXPECT_EQ(list.item(last)->sizeHint(), list.gridSize());
+    EXPECT_EQ(list.item(last)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignTop));
 }
 
 TEST(ImageList, DeferredImagesAreMadeOnceByTheSourceAndMixWithAddedOnes) {
