@@ -20,6 +20,8 @@
 
 namespace qv {
 
+class TModuleResources;
+
 class TQVIcon {
 public:
     TQVIcon() = default;
@@ -36,6 +38,8 @@ public:
     // The icon group resource `name` (type 14) of the own module and its icon resources (type 3);
     // each entry's ImageOffset then holds its icon resource's identifier.
     void LoadFromResourceName(const std::string& name);
+    // The same from the resources of any module or file.
+    void LoadFromResourceName(const TModuleResources& resources, const std::string& name);
 
     // Writes the header, the directory and the blocks packed in directory order starting at the
     // stream's position, and keeps the rewritten offsets and sizes in the directory. Any failure
@@ -89,7 +93,7 @@ private:
     static TIconImage ImageIn(const TSharedBytes& bytes, const TIconDirEntry& entry);
     static uint64_t WriteImage(TStream& stream, const TIconImage& image);
     static TLoaded ReadFromStream(TStream& stream);
-    static TLoaded ReadFromResources(const std::string& name);
+    static TLoaded ReadFromResources(const TModuleResources& resources, const std::string& name);
 
     std::optional<TIconDir> FHeader;
     std::vector<TIconDirEntry> FDirectory;

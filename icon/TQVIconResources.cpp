@@ -14,8 +14,7 @@ constexpr uint16_t kGroupIconResourceType = 14;
 
 }  // namespace
 
-TQVIcon::TLoaded TQVIcon::ReadFromResources(const std::string& name) {
-    const TModuleResources& resources = TModuleResources::Self();
+TQVIcon::TLoaded TQVIcon::ReadFromResources(const TModuleResources& resources, const std::string& name) {
     const TSharedBytes groupBytes = resources.Data(ResId::Number(kGroupIconResourceType), ResId::Name(name));
     TByteSpanStream group(groupBytes.data(), groupBytes.size());
     TLoaded loaded;
@@ -37,8 +36,10 @@ TQVIcon::TLoaded TQVIcon::ReadFromResources(const std::string& name) {
     return loaded;
 }
 
-void TQVIcon::LoadFromResourceName(const std::string& name) {
-    LoadGuarded([&name] { return ReadFromResources(name); });
+void TQVIcon::LoadFromResourceName(const std::string& name) { LoadFromResourceName(TModuleResources::Self(), name); }
+
+void TQVIcon::LoadFromResourceName(const TModuleResources& resources, const std::string& name) {
+    LoadGuarded([&resources, &name] { return ReadFromResources(resources, name); });
 }
 
 }  // namespace qv
