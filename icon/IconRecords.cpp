@@ -126,14 +126,4 @@ uint16_t TIconImage::BitCount() const {
     return !Png && Block.size() >= 16 ? Get16(Block.data() + 14) : 0;
 }
 
-TSharedBytes TIconImage::ColorTable() const { return Block.Sub(TImageBlockSizes::kHeaderSize, size_t(Sizes.ColorTable)); }
-
-TSharedBytes TIconImage::ColorBits() const {
-    return Block.Sub(size_t(TImageBlockSizes::kHeaderSize + Sizes.ColorTable), size_t(Sizes.ColorBits));
-}
-
-TSharedBytes TIconImage::MaskBits() const {
-    return Block.Sub(size_t(TImageBlockSizes::kHeaderSize + Sizes.ColorTable + Sizes.ColorBits), size_t(Sizes.MaskBits));
-}
-
 }  // namespace qv

@@ -83,10 +83,10 @@ struct TIconImage {
     // The header's bit count (offset 14); 0 for a PNG image.
     uint16_t BitCount() const;
     uint64_t Size() const { return Block.size(); }
-    // The parts of a bitmap block.
-    TSharedBytes ColorTable() const;
-    TSharedBytes ColorBits() const;
-    TSharedBytes MaskBits() const;
+    // Where the parts of a bitmap block start (their sizes are in Sizes).
+    const uint8_t* ColorTable() const { return Block.data() + TImageBlockSizes::kHeaderSize; }
+    const uint8_t* ColorBits() const { return ColorTable() + Sizes.ColorTable; }
+    const uint8_t* MaskBits() const { return ColorBits() + Sizes.ColorBits; }
 };
 
 }  // namespace qv
