@@ -28,11 +28,16 @@ TQVIcon::TLoaded TQVIcon::ReadFromResources(const TModuleResources& resources, c
         entry.ImageOffset = g.Id;  // the identifier takes the offset's place until the next save
         loaded.Directory.push_back(entry);
     }
-    loaded.Images.reserve(loaded.Directory.size());
-    // The images stay inside the resources' bytes: nothing is copied.
-    for (const TIconDirEntry& entry : loaded.Directory)
-        loaded.Images.push_back(
-            ImageIn(resources.Data(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset))), entry));
+    // The images stay inside the resources' bytes: nothing is copied. They are looked up first
+    // and their headers fetched together, since the images of one icon lie pages apart.
+    std::vector<TSharedBytes> blocks;
+    blocks.reserve(loaded.Directory.size());
+    for (const TIconDirEntry& entry : loaded.Directory) {
+        blocks.push_back(resources.Data(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset))));
+        __builtin_prefetch(blocks.back().data());
+    }
+    loaded.Images.reserve(blocks.size());
+    for (size_t i = 0; i < blocks.size(); ++i) loaded.Images.push_back(ImageIn(blocks[i], loaded.Directory[i]));
     return loaded;
 }
 
