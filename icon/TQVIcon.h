@@ -1,9 +1,10 @@
 #pragma once
-// One icon held in memory: the file header, the directory and, per image, the header, colour
-// table, colour bits and mask bits as separate blocks (or the whole PNG stream of an image stored
-// in PNG form). Block sizes come from the directory's width and height and the header's bit
-// count only, so a saved icon is a normalised copy: same fields, same image bytes, blocks packed
-// in directory order.
+// One icon held in memory: the file header, the directory and, per image, its block: the header,
+// colour table, colour bits and mask bits (or the whole PNG stream of an image stored in PNG
+// form). A block read from resources stays inside their bytes and keeps them alive; one read from
+// a stream is a copy of its own. Block sizes come from the directory's width and height and the
+// header's bit count only, so a saved icon is a normalised copy: same fields, same image bytes,
+// blocks packed in directory order.
 #include <cstdint>
 #include <functional>
 #include <memory>
