@@ -37,35 +37,34 @@ void PutInfoHeader(uint8_t* h, const TIconDirEntry& entry, uint16_t bitCount) {
 }
 
 // Headers with a file size of 0, then the blocks; the real size is written in afterwards.
-Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const Bytes& table, const Bytes& bits) {
+Bytes BuildFile(const TIconDirEntry& entry, uint16_t bitCount, const uint8_t* table, uint64_t tableSize,
+                const uint8_t* bits, uint64_t bitsSize) {
     uint8_t headers[kFileHeaderSize + kInfoHeaderSize];
-    const uint32_t pixelOffset = uint32_t(sizeof headers + table.size());
+    const uint32_t pixelOffset = uint32_t(sizeof headers + tableSize);
     PutFileHeader(headers, 0, pixelOffset);
     PutInfoHeader(headers + kFileHeaderSize, entry, bitCount);
     Bytes file;
-    file.reserve(sizeof headers + table.size() + bits.size());
+    file.reserve(size_t(sizeof headers + tableSize + bitsSize));
     file.assign(headers, headers + sizeof headers);
-    file.insert(file.end(), table.begin(), table.end());
-    file.insert(file.end(), bits.begin(), bits.end());
+    file.insert(file.end(), table, table + tableSize);
+    file.insert(file.end(), bits, bits + bitsSize);
     PutFileHeader(file.data(), uint32_t(file.size()), pixelOffset);
     return file;
 }
 
-const Bytes& BlackWhiteTable() {
-    static const Bytes table = {0, 0, 0, 0, 255, 255, 255, 0};
-    return table;
-}
+const uint8_t kBlackWhiteTable[] = {0, 0, 0, 0, 255, 255, 255, 0};
 
 }  // namespace
 
 Bytes BuildImageBitmapFile(const TIconDirEntry& entry, const TIconImage& image) {
     if (image.IsPng()) return {};
-    return BuildFile(entry, image.BitCount(), image.ColorTable, image.ColorBits);
+    return BuildFile(entry, image.BitCount(), image.ColorTable(), image.Sizes.ColorTable, image.ColorBits(),
+                     image.Sizes.ColorBits);
 }
 
 Bytes BuildMaskBitmapFile(const TIconDirEntry& entry, const TIconImage& image) {
     if (image.IsPng()) return {};
-    return BuildFile(entry, 1, BlackWhiteTable(), image.MaskBits);
+    return BuildFile(entry, 1, kBlackWhiteTable, sizeof kBlackWhiteTable, image.MaskBits(), image.Sizes.MaskBits);
 }
 
 }  // namespace qv

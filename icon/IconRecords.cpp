@@ -102,12 +102,28 @@ bool TIconImage::StartsWithPngSignature(const uint8_t* p, size_t size) {
     return size >= sizeof kPngSignature && std::memcmp(p, kPngSignature, sizeof kPngSignature) == 0;
 }
 
-uint16_t TIconImage::BitCount() const {
-    return Header.size() >= 16 ? Get16(Header.data() + 14) : 0;
+uint64_t TIconImage::BlockLength(const uint8_t* start, size_t startSize, uint64_t available,
+                                 const TIconDirEntry& entry) {
+    if (StartsWithPngSignature(start, startSize)) {
+        // Kept whole: the directory says how long it is.
+        if (entry.BytesInRes < sizeof kPngSignature || entry.BytesInRes > available) return 0;
+        return entry.BytesInRes;
+    }
+    if (startSize < TImageBlockSizes::kHeaderSize || available < TImageBlockSizes::kHeaderSize) return 0;
+    const uint64_t total = TImageBlockSizes::For(entry.Width, entry.Height, Get16(start + 14)).Total();
+    return total <= available ? total : 0;
 }
 
-uint64_t TIconImage::Size() const {
-    return uint64_t(Header.size()) + ColorTable.size() + ColorBits.size() + MaskBits.size() + Png.size();
+TIconImage TIconImage::FromBlock(TSharedBytes block, const TIconDirEntry& entry) {
+    TIconImage image;
+    image.Png = StartsWithPngSignature(block.data(), block.size());
+    image.Block = std::move(block);
+    if (!image.Png) image.Sizes = TImageBlockSizes::For(entry.Width, entry.Height, image.BitCount());
+    return image;
+}
+
+uint16_t TIconImage::BitCount() const {
+    return !Png && Block.size() >= 16 ? Get16(Block.data() + 14) : 0;
 }
 
 }  // namespace qv

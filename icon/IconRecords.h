@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/Bytes.h"
+#include "platform/TSharedBytes.h"
 
 namespace qv {
 
@@ -60,20 +61,32 @@ struct TImageBlockSizes {
     uint64_t Total() const { return kHeaderSize + ColorTable + ColorBits + MaskBits; }
 };
 
-// One image: the header, colour table (absent above 8 bits), colour bits and mask bits; or, for
-// an image stored in PNG form, the whole PNG stream and nothing else.
+// One image as its block lies in an icon: the header, colour table (absent above 8 bits), colour
+// bits and mask bits one after another; or, for an image stored in PNG form, the whole PNG
+// stream. The bytes may be shared with the file or the resources the icon was read from.
 struct TIconImage {
-    Bytes Header;
-    Bytes ColorTable;
-    Bytes ColorBits;
-    Bytes MaskBits;
-    Bytes Png;
+    TSharedBytes Block;
+    bool Png = false;
+    TImageBlockSizes Sizes;  // of a bitmap block
 
     static bool StartsWithPngSignature(const uint8_t* p, size_t size);
-    bool IsPng() const { return !Png.empty(); }
+    // The length of the block whose first startSize bytes are at start, with available bytes
+    // from start on: the directory's size for a PNG stream, else the header and the sizes the
+    // directory's width and height and the header's bit count give. 0 when the bytes available
+    // do not hold it.
+    static uint64_t BlockLength(const uint8_t* start, size_t startSize, uint64_t available,
+                                const TIconDirEntry& entry);
+    // The image of a block of exactly that length.
+    static TIconImage FromBlock(TSharedBytes block, const TIconDirEntry& entry);
+
+    bool IsPng() const { return Png; }
     // The header's bit count (offset 14); 0 for a PNG image.
     uint16_t BitCount() const;
-    uint64_t Size() const;
+    uint64_t Size() const { return Block.size(); }
+    // Where the parts of a bitmap block start (their sizes are in Sizes).
+    const uint8_t* ColorTable() const { return Block.data() + TImageBlockSizes::kHeaderSize; }
+    const uint8_t* ColorBits() const { return ColorTable() + Sizes.ColorTable; }
+    const uint8_t* MaskBits() const { return ColorBits() + Sizes.ColorBits; }
 };
 
 }  // namespace qv

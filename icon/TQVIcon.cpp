@@ -18,6 +18,7 @@ void WriteExact(TStream& stream, const void* data, size_t size) {
 }
 
 void WriteBlock(TStream& stream, const Bytes& block) { WriteExact(stream, block.data(), block.size()); }
+void WriteBlock(TStream& stream, const TSharedBytes& block) { WriteExact(stream, block.data(), block.size()); }
 
 Bytes EncodeDirectory(const std::vector<TIconDirEntry>& directory) {
     Bytes bytes(directory.size() * TIconDirEntry::kSize);
@@ -64,24 +65,20 @@ TIconDir TQVIcon::ReadIconDir(TStream& stream) {
 }
 
 TIconImage TQVIcon::ReadImage(TStream& stream, const TIconDirEntry& entry) {
-    TIconImage image;
-    uint8_t signature[8];
-    const uint64_t start = stream.Position();
-    const size_t peeked = stream.Read(signature, sizeof signature);
-    stream.SetPosition(start);
-    if (TIconImage::StartsWithPngSignature(signature, peeked)) {
-        // Kept whole: the directory says how long it is.
-        if (entry.BytesInRes < sizeof signature) throw ShortData{};
-        image.Png = ReadBytes(stream, entry.BytesInRes);
-        return image;
-    }
-    image.Header = ReadBytes(stream, TImageBlockSizes::kHeaderSize);
-    const TImageBlockSizes sizes = TImageBlockSizes::For(entry.Width, entry.Height, image.BitCount());
-    if (sizes.Total() - TImageBlockSizes::kHeaderSize > stream.Remaining()) throw ShortData{};
-    image.ColorTable = ReadBytes(stream, sizes.ColorTable);
-    image.ColorBits = ReadBytes(stream, sizes.ColorBits);
-    image.MaskBits = ReadBytes(stream, sizes.MaskBits);
-    return image;
+    uint8_t start[TImageBlockSizes::kHeaderSize];
+    const uint64_t at = stream.Position();
+    const size_t seen = stream.Read(start, sizeof start);
+    stream.SetPosition(at);
+    const uint64_t length = TIconImage::BlockLength(start, seen, stream.Remaining(), entry);
+    if (length == 0) throw ShortData{};
+    return TIconImage::FromBlock(TSharedBytes(ReadBytes(stream, length)), entry);
+}
+
+TIconImage TQVIcon::ImageIn(const TSharedBytes& bytes, const TIconDirEntry& entry) {
+    const size_t seen = bytes.size() < TImageBlockSizes::kHeaderSize ? bytes.size() : TImageBlockSizes::kHeaderSize;
+    const uint64_t length = TIconImage::BlockLength(bytes.data(), seen, bytes.size(), entry);
+    if (length == 0) throw ShortData{};
+    return TIconImage::FromBlock(bytes.Sub(0, size_t(length)), entry);
 }
 
 TQVIcon::TLoaded TQVIcon::ReadFromStream(TStream& stream) {
@@ -110,11 +107,7 @@ void TQVIcon::LoadFromFile(const std::string& path) {
 }
 
 uint64_t TQVIcon::WriteImage(TStream& stream, const TIconImage& image) {
-    WriteBlock(stream, image.Png);
-    WriteBlock(stream, image.Header);
-    WriteBlock(stream, image.ColorTable);
-    WriteBlock(stream, image.ColorBits);
-    WriteBlock(stream, image.MaskBits);
+    WriteBlock(stream, image.Block);
     return image.Size();
 }
 
@@ -174,7 +167,8 @@ bool TQVIcon::IsPngImage(int index) const {
 
 Bytes TQVIcon::GetPngImage(int index) const {
     CheckIndex(index);
-    return FImages[size_t(index)].Png;
+    const TIconImage& image = FImages[size_t(index)];
+    return image.IsPng() ? image.Block.ToBytes() : Bytes();
 }
 
 Bytes TQVIcon::GetImageBitmapFile(int index) const {

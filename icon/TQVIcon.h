@@ -1,9 +1,10 @@
 #pragma once
-// One icon held in memory: the file header, the directory and, per image, the header, colour
-// table, colour bits and mask bits as separate blocks (or the whole PNG stream of an image stored
-// in PNG form). Block sizes come from the directory's width and height and the header's bit
-// count only, so a saved icon is a normalised copy: same fields, same image bytes, blocks packed
-// in directory order.
+// One icon held in memory: the file header, the directory and, per image, its block: the header,
+// colour table, colour bits and mask bits (or the whole PNG stream of an image stored in PNG
+// form). A block read from resources stays inside their bytes and keeps them alive; one read from
+// a stream is a copy of its own. Block sizes come from the directory's width and height and the
+// header's bit count only, so a saved icon is a normalised copy: same fields, same image bytes,
+// blocks packed in directory order.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,9 +16,12 @@
 #include "icon/IconRecords.h"
 #include "platform/Bytes.h"
 #include "platform/TDIBitmap.h"
+#include "platform/TSharedBytes.h"
 #include "platform/TStream.h"
 
 namespace qv {
+
+class TModuleResources;
 
 class TQVIcon {
 public:
@@ -35,6 +39,8 @@ public:
     // The icon group resource `name` (type 14) of the own module and its icon resources (type 3);
     // each entry's ImageOffset then holds its icon resource's identifier.
     void LoadFromResourceName(const std::string& name);
+    // The same from the resources of any module or file.
+    void LoadFromResourceName(const TModuleResources& resources, const std::string& name);
 
     // Writes the header, the directory and the blocks packed in directory order starting at the
     // stream's position, and keeps the rewritten offsets and sizes in the directory. Any failure
@@ -82,11 +88,13 @@ private:
     void LoadGuarded(const std::function<TLoaded()>& load);
     static TIconDir ReadIconDir(TStream& stream);
     static Bytes ReadBytes(TStream& stream, uint64_t count);
-    // The image block at the stream's position, as the entry sizes it.
+    // The image block at the stream's position, as the entry sizes it, in bytes of its own.
     static TIconImage ReadImage(TStream& stream, const TIconDirEntry& entry);
+    // The image block at the start of bytes, sharing them.
+    static TIconImage ImageIn(const TSharedBytes& bytes, const TIconDirEntry& entry);
     static uint64_t WriteImage(TStream& stream, const TIconImage& image);
     static TLoaded ReadFromStream(TStream& stream);
-    static TLoaded ReadFromResources(const std::string& name);
+    static TLoaded ReadFromResources(const TModuleResources& resources, const std::string& name);
 
     std::optional<TIconDir> FHeader;
     std::vector<TIconDirEntry> FDirectory;

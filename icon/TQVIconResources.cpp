@@ -3,6 +3,7 @@
 #include "icon/TQVIcon.h"
 
 #include "platform/ResId.h"
+#include "platform/TByteSpanStream.h"
 #include "platform/TModuleResources.h"
 
 namespace qv {
@@ -13,30 +14,37 @@ constexpr uint16_t kGroupIconResourceType = 14;
 
 }  // namespace
 
-TQVIcon::TLoaded TQVIcon::ReadFromResources(const std::string& name) {
-    const TModuleResources& resources = TModuleResources::Self();
-    const std::unique_ptr<TStream> group =
-        resources.Open(ResId::Number(kGroupIconResourceType), ResId::Name(name));
+TQVIcon::TLoaded TQVIcon::ReadFromResources(const TModuleResources& resources, const std::string& name) {
+    const TSharedBytes groupBytes = resources.Data(ResId::Number(kGroupIconResourceType), ResId::Name(name));
+    TByteSpanStream group(groupBytes.data(), groupBytes.size());
     TLoaded loaded;
-    loaded.Header = ReadIconDir(*group);
-    const Bytes entries = ReadBytes(*group, uint64_t(loaded.Header.Count) * TGroupIconDirEntry::kSize);
+    loaded.Header = ReadIconDir(group);
+    // Read before anything is reserved: a count the group does not hold fails here.
+    const Bytes entries = ReadBytes(group, uint64_t(loaded.Header.Count) * TGroupIconDirEntry::kSize);
+    loaded.Directory.reserve(loaded.Header.Count);
     for (size_t i = 0; i < loaded.Header.Count; ++i) {
         const TGroupIconDirEntry g = TGroupIconDirEntry::Decode(entries.data() + i * TGroupIconDirEntry::kSize);
         TIconDirEntry entry = g.Entry;
         entry.ImageOffset = g.Id;  // the identifier takes the offset's place until the next save
         loaded.Directory.push_back(entry);
     }
-    loaded.Images.reserve(loaded.Directory.size());
+    // The images stay inside the resources' bytes: nothing is copied. They are looked up first
+    // and their headers fetched together, since the images of one icon lie pages apart.
+    std::vector<TSharedBytes> blocks;
+    blocks.reserve(loaded.Directory.size());
     for (const TIconDirEntry& entry : loaded.Directory) {
-        const std::unique_ptr<TStream> image =
-            resources.Open(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset)));
-        loaded.Images.push_back(ReadImage(*image, entry));
+        blocks.push_back(resources.Data(ResId::Number(kIconResourceType), ResId::Number(uint16_t(entry.ImageOffset))));
+        __builtin_prefetch(blocks.back().data());
     }
+    loaded.Images.reserve(blocks.size());
+    for (size_t i = 0; i < blocks.size(); ++i) loaded.Images.push_back(ImageIn(blocks[i], loaded.Directory[i]));
     return loaded;
 }
 
-void TQVIcon::LoadFromResourceName(const std::string& name) {
-    LoadGuarded([&name] { return ReadFromResources(name); });
+void TQVIcon::LoadFromResourceName(const std::string& name) { LoadFromResourceName(TModuleResources::Self(), name); }
+
+void TQVIcon::LoadFromResourceName(const TModuleResources& resources, const std::string& name) {
+    LoadGuarded([&resources, &name] { return ReadFromResources(resources, name); });
 }
 
 }  // namespace qv

@@ -1,20 +1,12 @@
 #pragma once
-// One resource as a .res stream record holds it.
-#include <cstdint>
-
+// One resource as a .res stream record holds it, with its own copy of the data: what is edited
+// and written.
 #include "platform/Bytes.h"
-#include "platform/ResId.h"
+#include "platform/ResHeader.h"
 
 namespace qv {
 
-struct ResEntry {
-    ResId type;
-    ResId name;
-    uint16_t language = 0;
-    uint32_t dataVersion = 0;
-    uint16_t memoryFlags = 0x1030;  // moveable, pure, discardable: what resource compilers write
-    uint32_t version = 0;
-    uint32_t characteristics = 0;
+struct ResEntry : ResHeader {
     Bytes data;
 };
 

@@ -1,10 +1,7 @@
 #include "platform/TModuleResources.h"
 
-#include <mutex>
-
 #include "platform/EResFormatError.h"
 #include "platform/Errors.h"
-#include "platform/FileIO.h"
 #include "platform/TByteSpanStream.h"
 #include "platform/TElfSectionFinder.h"
 #include "platform/TOverlay.h"
@@ -30,33 +27,38 @@ TSelfState& SelfState() {
     return state;
 }
 
-void AppendTo(std::vector<ResEntry>& to, std::vector<ResEntry> from) {
-    if (to.empty()) {
-        to = std::move(from);
-        return;
-    }
-    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+void AppendTo(std::vector<TResView>& to, const std::vector<TResView>& from) {
+    to.insert(to.end(), from.begin(), from.end());
 }
 
+
 // The section of a file image; a damaged section is reported and contributes nothing.
-std::vector<ResEntry> ReadSection(const uint8_t* data, size_t size, std::vector<std::string>& problems) {
+std::vector<TResView> ReadSection(const uint8_t* data, size_t size, std::vector<std::string>& problems) {
     const TElfSectionFinder::TSection s = TElfSectionFinder::Find(data, size, KSectionName);
     if (s.result == TElfSectionFinder::EResult::Damaged) problems.push_back(s.error);
     if (s.result != TElfSectionFinder::EResult::Found) return {};
     try {
-        return TResStreamReader::Read(data + s.offset, static_cast<size_t>(s.size));
+        return TResStreamReader::ReadViews(data + s.offset, static_cast<size_t>(s.size));
     } catch (const EResFormatError& e) {
         problems.push_back(std::string("section ") + KSectionName + ": " + e.what());
         return {};
     }
 }
 
-std::vector<ResEntry> ReadLinkedBuiltIns() {
+// The linked section lives as long as the module, so its views need no owner.
+std::vector<TResView> ReadLinkedBuiltIns() {
     try {
-        return TResStreamReader::Read(TOwnModule::BuiltInData(), TOwnModule::BuiltInSize());
+        return TResStreamReader::ReadViews(TOwnModule::BuiltInData(), TOwnModule::BuiltInSize());
     } catch (const EResFormatError&) {
         return {};  // a module without built-ins (or, impossibly, a damaged one): none
     }
+}
+
+// The overlay of a file's bytes; a damaged one is reported and contributes nothing.
+std::vector<TResView> ReadOverlay(const TFileImage& image, std::vector<std::string>& problems) {
+    TOverlay::TInfo overlay = TOverlay::ReadViews(image.Data(), image.Size());
+    if (overlay.state == TOverlay::EState::Damaged) problems.push_back(overlay.error);
+    return std::move(overlay.views);
 }
 
 std::string Describe(const ResId& type, const ResId& name) {
@@ -66,54 +68,54 @@ std::string Describe(const ResId& type, const ResId& name) {
 
 }  // namespace
 
-TModuleResources::TModuleResources(std::shared_ptr<TStore> store) : FStore(std::move(store)) {}
+TModuleResources::TModuleResources(std::shared_ptr<const TStore> store) : FStore(std::move(store)) {}
 
-TModuleResources TModuleResources::Make(std::vector<ResEntry> overlay, std::vector<ResEntry> builtIn,
-                                        std::vector<std::string> problems) {
+TModuleResources TModuleResources::Make(std::shared_ptr<const TFileImage> image, std::vector<TResView> overlay,
+                                        std::vector<TResView> builtIn, std::vector<std::string> problems) {
     auto store = std::make_shared<TStore>();
-    store->overlay = std::move(overlay);
-    store->builtIn = std::move(builtIn);
+    store->image = std::move(image);
+    store->overlayViews = std::move(overlay);
+    store->builtInViews = std::move(builtIn);
     store->problems = std::move(problems);
-    store->index.reserve(2 * (store->overlay.size() + store->builtIn.size()));
-    // Overlay first: emplace keeps the first entry for a key, so the overlay wins.
-    for (const auto* part : {&store->overlay, &store->builtIn}) {
-        for (const ResEntry& e : *part) {
-            store->index.emplace(TResKey{e.type, e.name, e.language}, &e);
-            store->index.emplace(TResKey{e.type, e.name, TResKey::KAnyLanguage}, &e);
-        }
-    }
+    // Overlay first: the earliest record of a key wins, so the overlay does.
+    store->index = TResIndex(store->overlayViews, store->builtInViews);
     return TModuleResources(std::move(store));
 }
 
 TModuleResources TModuleResources::FromImage(const uint8_t* data, size_t size) {
+    std::shared_ptr<const TFileImage> image = TFileImage::Copy(data, size);
     std::vector<std::string> problems;
-    TOverlay::TInfo overlay = TOverlay::Read(data, size);
-    if (overlay.state == TOverlay::EState::Damaged) problems.push_back(overlay.error);
-    std::vector<ResEntry> section = ReadSection(data, size, problems);
-    return Make(std::move(overlay.entries), std::move(section), std::move(problems));
+    std::vector<TResView> overlay = ReadOverlay(*image, problems);
+    std::vector<TResView> section = ReadSection(image->Data(), image->Size(), problems);
+    return Make(std::move(image), std::move(overlay), std::move(section), std::move(problems));
 }
 
 TModuleResources TModuleResources::FromFile(const std::string& path) {
-    const Bytes image = ReadWholeFile(path);
-    return FromImage(image.data(), image.size());
+    std::shared_ptr<const TFileImage> image = TFileImage::Read(path);
+    std::vector<std::string> problems;
+    std::vector<TResView> overlay = ReadOverlay(*image, problems);
+    std::vector<TResView> section = ReadSection(image->Data(), image->Size(), problems);
+    return Make(std::move(image), std::move(overlay), std::move(section), std::move(problems));
 }
 
 TModuleResources TModuleResources::LoadSelf(const std::string& selfFile) {
     if (!selfFile.empty()) {
-        TModuleResources file = FromFile(selfFile);
-        std::vector<ResEntry> builtIn = file.FStore->builtIn;
+        const TModuleResources file = FromFile(selfFile);
+        const TStore& s = *file.FStore;
+        std::vector<TResView> builtIn = s.builtInViews;
         AppendTo(builtIn, ReadLinkedBuiltIns());
-        return Make(file.FStore->overlay, std::move(builtIn), file.FStore->problems);
+        return Make(s.image, s.overlayViews, std::move(builtIn), s.problems);
     }
-    std::vector<ResEntry> overlay;
+    std::shared_ptr<const TFileImage> image;
+    std::vector<TResView> overlay;
     std::vector<std::string> problems;
     const std::string path = TOwnModule::OverlayFile();
     if (!path.empty()) {
-        TOverlay::TInfo info = TOverlay::ReadFile(path);
-        if (info.state == TOverlay::EState::Damaged) problems.push_back(info.error);
-        overlay = std::move(info.entries);
+        // The running program's own file: mapped, so only the pages of what is read are touched.
+        image = TFileImage::Map(path);
+        overlay = ReadOverlay(*image, problems);
     }
-    return Make(std::move(overlay), ReadLinkedBuiltIns(), std::move(problems));
+    return Make(std::move(image), std::move(overlay), ReadLinkedBuiltIns(), std::move(problems));
 }
 
 const TModuleResources& TModuleResources::Self() {
@@ -124,7 +126,7 @@ const TModuleResources& TModuleResources::Self() {
             state.current = std::make_unique<TModuleResources>(LoadSelf(state.file));
         } catch (const EQVError& e) {
             // An unreadable file has no overlay; the built-ins still count.
-            state.current = std::make_unique<TModuleResources>(Make({}, ReadLinkedBuiltIns(), {e.what()}));
+            state.current = std::make_unique<TModuleResources>(Make({}, {}, ReadLinkedBuiltIns(), {e.what()}));
         }
     }
     return *state.current;
@@ -137,23 +139,54 @@ void TModuleResources::SetSelfFile(const std::string& path) {
     if (state.current) state.retired.push_back(std::move(state.current));
 }
 
-const ResEntry* TModuleResources::Lookup(TResKey key) const {
-    const auto it = FStore->index.find(key);
-    return it == FStore->index.end() ? nullptr : it->second;
+const TModuleResources::TStore& TModuleResources::Copied() const {
+    const TStore& s = *FStore;
+    std::call_once(s.copied, [&s] {
+        s.overlay = ToEntries(s.overlayViews);
+        s.builtIn = ToEntries(s.builtInViews);
+    });
+    return s;
+}
+
+const std::vector<ResEntry>& TModuleResources::Overlay() const { return Copied().overlay; }
+
+const std::vector<ResEntry>& TModuleResources::BuiltIn() const { return Copied().builtIn; }
+
+const ResEntry* TModuleResources::Entry(size_t position) const {
+    if (position == TResIndex::KNone) return nullptr;
+    const TStore& s = Copied();
+    const size_t overlay = s.overlay.size();
+    return position < overlay ? &s.overlay[position] : &s.builtIn[position - overlay];
+}
+
+const TResView* TModuleResources::View(size_t position) const {
+    if (position == TResIndex::KNone) return nullptr;
+    const TStore& s = *FStore;
+    const size_t overlay = s.overlayViews.size();
+    return position < overlay ? &s.overlayViews[position] : &s.builtInViews[position - overlay];
 }
 
 const ResEntry* TModuleResources::Find(const ResId& type, const ResId& name) const {
-    return Lookup(TResKey{type, name, TResKey::KAnyLanguage});
+    return Entry(FStore->index.Find(type, name));
 }
 
 const ResEntry* TModuleResources::Find(const ResId& type, const ResId& name, uint16_t language) const {
-    return Lookup(TResKey{type, name, language});
+    return Entry(FStore->index.Find(type, name, language));
+}
+
+const TResView* TModuleResources::FindView(const ResId& type, const ResId& name) const {
+    return View(FStore->index.Find(type, name));
+}
+
+TSharedBytes TModuleResources::Data(const ResId& type, const ResId& name) const {
+    const TResView* view = FindView(type, name);
+    if (!view) throw EResNotFound(Describe(type, name));
+    return TSharedBytes(view->data, view->size, FStore);
 }
 
 std::unique_ptr<TStream> TModuleResources::Open(const ResId& type, const ResId& name) const {
-    const ResEntry* e = Find(type, name);
-    if (!e) throw EResNotFound(Describe(type, name));
-    return std::make_unique<TByteSpanStream>(e->data.data(), e->data.size(), FStore);
+    const TSharedBytes bytes = Data(type, name);
+    return std::make_unique<TByteSpanStream>(bytes.data(), bytes.size(), FStore);
 }
 
 }  // namespace qv

@@ -30,6 +30,7 @@ void MarkDamaged(TOverlay::TInfo& info, uint64_t fileSize, const std::string& er
     info.prefixSize = fileSize;
     info.streamLength = 0;
     info.entries.clear();
+    info.views.clear();
     info.error = error;
 }
 
@@ -57,18 +58,30 @@ TOverlay::TInfo TOverlay::Locate(const uint8_t* tail, size_t tailSize, uint64_t 
 
 void TOverlay::Parse(TInfo& info, const uint8_t* stream, size_t size) {
     try {
-        info.entries = TResStreamReader::Read(stream, size);
+        info.views = TResStreamReader::ReadViews(stream, size);
     } catch (const EResFormatError& e) {
         MarkDamaged(info, info.prefixSize + info.streamLength + KTrailerSize,
                     std::string("overlay: ") + e.what());
     }
 }
 
-TOverlay::TInfo TOverlay::Read(const uint8_t* file, size_t size) {
+// The entries take copies of the data, so nothing in the result points into the stream.
+void TOverlay::CopyViews(TInfo& info) {
+    info.entries = ToEntries(info.views);
+    info.views.clear();
+}
+
+TOverlay::TInfo TOverlay::ReadViews(const uint8_t* file, size_t size) {
     if (!file || size < KTrailerSize) return Locate(nullptr, 0, size);
     TInfo info = Locate(file + size - KTrailerSize, KTrailerSize, size);
     if (info.state == EState::Found)
         Parse(info, file + info.prefixSize, static_cast<size_t>(info.streamLength));
+    return info;
+}
+
+TOverlay::TInfo TOverlay::Read(const uint8_t* file, size_t size) {
+    TInfo info = ReadViews(file, size);
+    CopyViews(info);
     return info;
 }
 
@@ -92,6 +105,7 @@ TOverlay::TInfo TOverlay::ReadFd(int fd, const std::string& path) {
         return info;
     }
     Parse(info, stream.data(), stream.size());
+    CopyViews(info);
     return info;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ResEntry.h"
+#include "platform/TResView.h"
 
 namespace qv {
 
@@ -20,12 +21,15 @@ public:
         EState state = EState::None;
         uint64_t prefixSize = 0;  // the bytes before the overlay: the whole file unless Found
         uint64_t streamLength = 0;
-        std::vector<ResEntry> entries;
+        std::vector<ResEntry> entries;  // filled by Read, ReadFd and ReadFile
+        std::vector<TResView> views;    // filled by ReadViews, pointing into the file's bytes
         std::string error;  // what is damaged, for Damaged
     };
 
     // A whole file held in memory.
     static TInfo Read(const uint8_t* file, size_t size);
+    // The same without copying any data: the views are valid as long as the file's bytes are.
+    static TInfo ReadViews(const uint8_t* file, size_t size);
     // An open file; only the trailer and the stream are read. path is for messages.
     static TInfo ReadFd(int fd, const std::string& path);
     // Throws EFOpenError when the file cannot be opened.
@@ -37,6 +41,7 @@ private:
     // From the last bytes of a file of fileSize bytes: where the stream is (entries not read).
     static TInfo Locate(const uint8_t* tail, size_t tailSize, uint64_t fileSize);
     static void Parse(TInfo& info, const uint8_t* stream, size_t size);
+    static void CopyViews(TInfo& info);
 };
 
 }  // namespace qv

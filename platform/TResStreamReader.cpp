@@ -18,20 +18,20 @@ ResId ReadId(TLeReader& r, const char* field) {
     return ResId::Name(r.ReadZString16(field));
 }
 
-bool IsEmptyRecord(const ResEntry& e) {
+bool IsEmptyRecord(const TResView& e) {
     return e.type.IsNumber() && e.type.AsNumber() == 0 && e.name.IsNumber() && e.name.AsNumber() == 0 &&
-           e.data.empty();
+           e.size == 0;
 }
 
 // One record at the reader's offset; leaves the reader at the next record.
-ResEntry ReadRecord(TLeReader& r) {
+TResView ReadRecord(TLeReader& r) {
     const size_t start = r.Offset();
     const uint32_t dataSize = r.ReadU32("DataSize");
     const uint32_t headerSize = r.ReadU32("HeaderSize");
     if (headerSize < KMinHeaderSize) r.Fail("HeaderSize " + std::to_string(headerSize) + " is too small", start);
     TLeReader header = r.Sub(start, headerSize, "resource header");
     header.Skip(8, "DataSize and HeaderSize");
-    ResEntry e;
+    TResView e;
     e.type = ReadId(header, "TYPE");
     e.name = ReadId(header, "NAME");
     header.AlignTo(4, "padding after NAME");
@@ -42,23 +42,58 @@ ResEntry ReadRecord(TLeReader& r) {
     e.characteristics = header.ReadU32("Characteristics");
     // Bytes between the known fields and HeaderSize belong to the header and are skipped.
     r.Seek(start + uint64_t{headerSize}, "HeaderSize");
-    const uint8_t* data = r.ReadBytes(dataSize, "resource data (DataSize)");
-    e.data.assign(data, data + dataSize);
+    e.data = r.ReadBytes(dataSize, "resource data (DataSize)");
+    e.size = dataSize;
     // The padding after the last record may be missing.
     const size_t pad = (4 - r.Offset() % 4) % 4;
     r.Skip(pad < r.Remaining() ? pad : r.Remaining(), "padding after the data");
     return e;
 }
 
+// Where the records seem to start, from their two size fields alone: so that the views are
+// allocated once and each record's header can be fetched ahead of its reading (records lie far
+// apart in a large stream). Anything odd ends the list; the real read reports it.
+std::vector<size_t> RecordStarts(const uint8_t* data, size_t size) {
+    const auto u32 = [data](size_t at) {
+        return uint32_t(data[at]) | uint32_t(data[at + 1]) << 8 | uint32_t(data[at + 2]) << 16 |
+               uint32_t(data[at + 3]) << 24;
+    };
+    std::vector<size_t> starts;
+    for (size_t at = 0; size - at >= KMinHeaderSize;) {
+        const uint64_t length = uint64_t(u32(at)) + u32(at + 4);
+        if (u32(at + 4) < KMinHeaderSize || length > size - at) break;
+        starts.push_back(at);
+        at += size_t(length);
+        at += (4 - at % 4) % 4;
+        if (at > size) break;
+    }
+    return starts;
+}
+
 }  // namespace
 
-std::vector<ResEntry> TResStreamReader::Read(const uint8_t* data, size_t size) {
+std::vector<TResView> TResStreamReader::ReadViews(const uint8_t* data, size_t size) {
     TLeReader r(data, size, ".res stream");
     if (r.Remaining() < KMinHeaderSize) r.Fail("too short for the leading empty record", 0);
     if (!IsEmptyRecord(ReadRecord(r))) r.Fail("the stream does not start with the empty record", 0);
-    std::vector<ResEntry> entries;
-    while (!r.AtEnd()) entries.push_back(ReadRecord(r));
-    return entries;
+    const std::vector<size_t> starts = RecordStarts(data, size);
+    constexpr size_t KAhead = 8;
+    std::vector<TResView> views;
+    views.reserve(starts.size());
+    while (!r.AtEnd()) {
+        // starts[0] is the empty record, so the next record is starts[views.size() + 1].
+        if (views.size() + 1 + KAhead < starts.size()) {
+            const uint8_t* ahead = data + starts[views.size() + 1 + KAhead];
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + 63);
+        }
+        views.push_back(ReadRecord(r));
+    }
+    return views;
+}
+
+std::vector<ResEntry> TResStreamReader::Read(const uint8_t* data, size_t size) {
+    return ToEntries(ReadViews(data, size));
 }
 
 std::vector<ResEntry> TResStreamReader::Read(TStream& stream) {

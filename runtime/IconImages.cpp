@@ -32,10 +32,9 @@ QImage BitmapImageToQImage(const TDIBitmap& image, const TDIBitmap* mask) {
 
 }  // namespace
 
-QImage DecodePngImage(const Bytes& png) {
+QImage DecodePngImage(const uint8_t* png, size_t size) {
     QImage image;
-    if (png.size() > size_t(std::numeric_limits<int>::max()) || !image.loadFromData(png.data(), int(png.size()), "PNG"))
-        return {};
+    if (size > size_t(std::numeric_limits<int>::max()) || !image.loadFromData(png, int(size), "PNG")) return {};
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 

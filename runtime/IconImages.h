@@ -14,7 +14,8 @@ class TDIBitmap;
 class TQVIcon;
 
 // A PNG stream as an ARGB32 image; a null image when Qt cannot read it.
-QImage DecodePngImage(const Bytes& png);
+QImage DecodePngImage(const uint8_t* png, size_t size);
+inline QImage DecodePngImage(const Bytes& png) { return DecodePngImage(png.data(), png.size()); }
 // The part of an ARGB32 image as a 32-bit bitmap (B, G, R, A), for the icon drawing routines.
 std::unique_ptr<TDIBitmap> ImageToBitmap32(const QImage& image);
 // Image index of the icon with real transparency: a PNG image by its alpha, a 32-bit image with

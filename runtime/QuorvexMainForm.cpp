@@ -45,6 +45,7 @@
 #include "runtime/TBannerImage.h"
 #include "runtime/TControlLayout.h"
 #include "runtime/TDropFileSource.h"
+#include "runtime/TIconListItem.h"
 #include "runtime/TReadmeHighlighter.h"
 #include "runtime/TSplitter.h"
 
@@ -289,9 +290,9 @@ void TtntfrmQuorvex::ApplyBannerUrl() {
 
 void TtntfrmQuorvex::LoadBanner() {
     // The banner is optional: no resource, or data that is not a PNG image, leaves it hidden.
-    const ResEntry* banner = TModuleResources::Self().Find(ResId::Number(RT_RCDATA), ResId::Name("BANNERIMAGE"));
+    const TResView* banner = TModuleResources::Self().FindView(ResId::Number(RT_RCDATA), ResId::Name("BANNERIMAGE"));
     if (!banner) return;
-    const QImage picture = DecodePngImage(banner->data);
+    const QImage picture = DecodePngImage(banner->data, banner->size);
     if (picture.isNull()) return;
     tntimgBanner->SetPicture(QPixmap::fromImage(picture));
     tntimgBanner->show();
@@ -315,18 +316,18 @@ void TtntfrmQuorvex::BuildIconList() {
     const QSize gridCell(std::max(width, 32) + 43, height + 2 * metrics.height() + 12);
     tntlvIcon->setGridSize(gridCell);
     const QColor background = tntlvIcon->palette().color(QPalette::Base);
+    const uint16_t bitCount = FInfo.FShowIconBit;
+    // Tiles are drawn when their items are first painted: only the ones in view at start.
+    imlIcon.SetSource([this, bitCount, width, height, background](int index) {
+        return BuildIconTile(*FPackIcons.at(size_t(index)), bitCount, width, height, background);
+    });
     // Containers are made one by one as their groups are read, so a damaged count allocates
     // nothing up front: the first group that is missing ends the list.
     for (int i = 0; i < FInfo.FIconCount; ++i) {
         FPackIcons.push_back(std::make_unique<TQVIcon>());
         FPackIcons.back()->LoadFromResourceName(IndexedName("_ICONPACK", i, ""));
-        TIconTile cell = BuildIconTile(*FPackIcons.back(), FInfo.FShowIconBit, width, height, background);
-        const int index = imlIcon.Add(std::move(cell.Tile), cell.Mask);
-        auto* item = new QListWidgetItem(Widen(FInfo.FIconNames[i]));
-        item->setIcon(QIcon(QPixmap::fromImage(imlIcon.Image(index))));
-        item->setSizeHint(gridCell);
-        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        tntlvIcon->addItem(item);
+        const int index = imlIcon.AddDeferred();
+        tntlvIcon->addItem(new TIconListItem(Widen(FInfo.FIconNames[i]), gridCell, imlIcon, index));
     }
 }
 

@@ -7,9 +7,10 @@ namespace qv {
 void TImageList::SetSize(const QSize& size) {
     FSize = size;
     FImages.clear();
+    FMade.clear();
 }
 
-int TImageList::Add(QImage tile, const QImage& mask) {
+QImage TImageList::Compose(QImage tile, const QImage& mask) {
     QImage image =
         tile.format() == QImage::Format_ARGB32 ? std::move(tile) : tile.convertToFormat(QImage::Format_ARGB32);
     const QImage shape = mask.format() == QImage::Format_ARGB32 ? mask : mask.convertToFormat(QImage::Format_ARGB32);
@@ -23,8 +24,29 @@ int TImageList::Add(QImage tile, const QImage& mask) {
             line[x] = (maskLine[x] & 0xFFFFFF) == 0 ? (line[x] | 0xFF000000u) : (line[x] & 0xFFFFFF);
         for (int x = covered; x < width; ++x) line[x] &= 0xFFFFFF;
     }
-    FImages.push_back(std::move(image));
+    return image;
+}
+
+int TImageList::Add(QImage tile, const QImage& mask) {
+    FImages.push_back(Compose(std::move(tile), mask));
+    FMade.push_back(true);
     return Count() - 1;
+}
+
+int TImageList::AddDeferred() {
+    FImages.emplace_back();
+    FMade.push_back(false);
+    return Count() - 1;
+}
+
+const QImage& TImageList::Image(int index) const {
+    const size_t i = size_t(index);
+    if (!FMade.at(i) && FSource) {
+        TIconTile cell = FSource(index);
+        FImages[i] = Compose(std::move(cell.Tile), cell.Mask);
+        FMade[i] = true;
+    }
+    return FImages[i];
 }
 
 }  // namespace qv

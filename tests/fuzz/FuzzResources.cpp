@@ -24,8 +24,15 @@ void CheckRoundTrip(const std::vector<qv::ResEntry>& entries) {
         if (!Same(entries[i], again[i])) std::abort();
 }
 
+// Read in place, every record's data lies inside the input.
+void CheckViewsInside(const uint8_t* data, size_t size) {
+    for (const qv::TResView& v : qv::TResStreamReader::ReadViews(data, size))
+        if (v.data < data || v.size > size || size_t(v.data - data) > size - v.size) std::abort();
+}
+
 void ReadAsStream(const uint8_t* data, size_t size) {
     try {
+        CheckViewsInside(data, size);
         CheckRoundTrip(qv::TResStreamReader::Read(data, size));
     } catch (const qv::EResFormatError&) {
     }
@@ -34,8 +41,11 @@ void ReadAsStream(const uint8_t* data, size_t size) {
 void ReadAsFile(const uint8_t* data, size_t size) {
     const qv::TModuleResources res = qv::TModuleResources::FromImage(data, size);
     for (const auto* part : {&res.Overlay(), &res.BuiltIn()})
-        for (const qv::ResEntry& e : *part)
-            if (!res.Find(e.type, e.name)) std::abort();
+        for (const qv::ResEntry& e : *part) {
+            const qv::ResEntry* found = res.Find(e.type, e.name);
+            // The record in place and its copy agree.
+            if (!found || res.Data(e.type, e.name).ToBytes() != found->data) std::abort();
+        }
 }
 
 void ReadBehindTrailer(const uint8_t* data, size_t size) {

@@ -7,3 +7,8 @@ qv_add_fuzzer(fuzz_bmp_load
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/FuzzBmpLoad.cpp
   LIBS qvplatform
   SEEDS ${PROJECT_SOURCE_DIR}/tests/data/valid/icon ${PROJECT_SOURCE_DIR}/tests/data/invalid/icon)
+# The icon container reading groups and images in place from the module resources.
+qv_add_fuzzer(fuzz_icon_resources
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/FuzzIconResources.cpp
+  LIBS qvrescmd qvicon qvplatform
+  SEEDS ${PROJECT_SOURCE_DIR}/tests/data/valid/icon)

@@ -7,6 +7,8 @@
 
 #include "platform/FileIO.h"
 #include "platform/TModuleResources.h"
+#include "platform/TOverlay.h"
+#include "platform/TResStreamWriter.h"
 #include "platform/TResourceUpdater.h"
 #include "icon/TQVIcon.h"
 #include "platform/TByteSpanStream.h"
@@ -127,6 +129,24 @@ TEST(TQVIconResourceTest, MissingOrShortResourcesFailAndLeaveTheContainerEmpty) 
     longPng[2].data.resize(100);  // shorter than the group's bytes in resource
     InstallOwnModuleResources(longPng);
     ExpectLoadFailsAndClears("GOOD");
+}
+
+TEST(TQVIconResourceTest, AnIconKeepsTheResourcesItWasReadFrom) {
+    Bytes file = TResStreamWriter::Write(IconResources("MAINICON", ThreeImages(), {4, 5, 6}));
+    const Bytes trailer = TOverlay::Trailer(file.size());
+    file.insert(file.end(), trailer.begin(), trailer.end());
+    TQVIcon icon;
+    {
+        const TModuleResources resources = TModuleResources::FromImage(file.data(), file.size());
+        icon.LoadFromResourceName(resources, "mainicon");
+    }
+    // The images were read in place; the container still holds what they need.
+    ASSERT_EQ(icon.Count(), 3);
+    EXPECT_EQ(icon.GetPngImage(1), ThreeImages()[1].Block);
+    EXPECT_NE(icon.GetImageBitmap(2), nullptr);
+    TMemoryStream saved;
+    icon.SaveToStream(saved);
+    EXPECT_EQ(saved.Data(), MakeIconFile(ThreeImages()));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // their window shows: the program start's title rules, and errors that end up in the report
 // instead of waiting for a click.
 #include <filesystem>
+#include <functional>
 
 #include "platform/FileIO.h"
 
@@ -53,6 +54,54 @@ TEST_F(ViewerProcessTest, CopyToFolderOfTheEnvironmentCopiesEveryIconThroughTheD
     EXPECT_NE(o.Output.find("\nopened: " + dest), std::string::npos) << o.Output;
     Create(package);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(ReadWholeFile(dest + char('a' + i) + ".ico"), PackageIconFile(i)) << i;
+}
+
+// The running program reads its own file in place: damage there gives the same reports as when
+// the file is read into memory, and never a crash or a read past the file.
+TEST_F(ViewerProcessTest, ADamagedOwnFileIsReportedInPlace) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> damage;
+        std::vector<std::string> reported;
+    } cases[] = {
+        {"overlay cut short",
+         [](const std::string& p) {
+             const Bytes file = ReadWholeFile(p);
+             WriteWholeFile(p, Bytes(file.begin(), file.end() - 100));
+         },
+         {"error: Resource \"ICONPACKINFO\" (type 10) not found\n", "icons: 0\n"}},
+        {"record running past the stream",
+         [](const std::string& p) {
+             Bytes file = ReadWholeFile(p);
+             uint64_t length = 0;
+             for (int i = 7; i >= 0; --i) length = length << 8 | file[file.size() - 8 + size_t(i)];
+             const size_t first = file.size() - 16 - size_t(length) + 32;  // after the empty record
+             for (size_t i = first; i < first + 4; ++i) file[i] = 0xF0;
+             WriteWholeFile(p, file);
+         },
+         {"error: Resource \"ICONPACKINFO\" (type 10) not found\n", "icons: 0\n"}},
+        {"damaged icon group",
+         [](const std::string& p) {
+             EditPackage(p, [](TResources& r) { FindResource(r, RT_GROUP_ICON, "_ICONPACK1")->data.resize(5); });
+         },
+         {"error: アイコンの読み込みに失敗", "icons: 1\n"}},
+        {"icon images cut short",
+         [](const std::string& p) {
+             EditPackage(p, [](TResources& r) {
+                 for (ResEntry& e : r)
+                     if (e.type == ResId::Number(RT_ICON)) e.data.resize(20);
+             });
+         },
+         {"error: アイコンの読み込みに失敗", "icons: 0\n"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string package = Build();
+        c.damage(package);
+        const TCommandOutcome o = RunReporting(package);
+        EXPECT_EQ(o.Status, 0);
+        for (const std::string& part : c.reported) EXPECT_NE(o.Output.find(part), std::string::npos) << o.Output;
+    }
 }
 
 }  // namespace

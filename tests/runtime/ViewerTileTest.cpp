@@ -4,6 +4,8 @@
 
 #include "TestIcons.h"
 #include "icon/TQVIcon.h"
+#include "runtime/IconTiles.h"
+#include "runtime/TImageList.h"
 #include "tests/icon/IconTestFiles.h"
 #include "ViewerTestSupport.h"
 
@@ -109,6 +111,64 @@ TEST_F(ViewerTileTest, AnImageThatMakesNoPictureLeavesAnEmptyCell) {
     OpenIcons({MakeIconFile({broken}), MakePixelIconFile({Distinct(32, 32)})}, kShow32);
     EXPECT_EQ(Shown(0, 16, 16), Background());
     EXPECT_EQ(Shown(1, 16, 16), Rgb(DistinctColor(16, 16)));
+}
+
+TEST_F(ViewerTileTest, TilesAreDrawnWhenTheirItemsArePaintedWithTheSamePixels) {
+    // More icons than the list shows at once; each a different pattern.
+    std::vector<Bytes> icons;
+    for (int i = 0; i < 120; ++i) icons.push_back(MakePixelIconFile({Distinct(32, 32, i), Distinct(16, 8, i)}));
+    OpenIcons(icons, kShow32);
+    QListWidget& list = *Form().tntlvIcon;
+    const int last = list.count() - 1;
+    list.viewport()->grab();
+    EXPECT_TRUE(Form().imlIcon.IsMade(0));
+    EXPECT_FALSE(Form().imlIcon.IsMade(last));  // out of view: not drawn yet
+    list.scrollToItem(list.item(last));
+    list.viewport()->grab();
+    ASSERT_TRUE(Form().imlIcon.IsMade(last));
+    // What a tile drawn at once would be.
+    for (int i : {0, last}) {
+        TImageList eager;
+        const TIconTile cell = BuildIconTile(Form().PackIcon(i), 32, 32, 32, Background());
+        eager.Add(cell.Tile, cell.Mask);
+        EXPECT_EQ(Form().imlIcon.Image(i), eager.Image(0)) << i;
+        EXPECT_EQ(list.item(i)->icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  eager.Image(0).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+    EXPECT_EQ(Shown(last, 4, 4), Rgb(DistinctColor(4, 4, last)));
+    // Every item is one grid cell, its caption centred under the icon.
+    EXPECT_EQ(list.item(last)->sizeHint(), list.gridSize());
+    EXPECT_EQ(list.item(last)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignTop));
+}
+
+TEST(ImageList, DeferredImagesAreMadeOnceByTheSourceAndMixWithAddedOnes) {
+    TImageList images;
+    int made = 0;
+    images.SetSource([&made](int index) {
+        ++made;
+        QImage tile(2, 1, QImage::Format_ARGB32), mask(2, 1, QImage::Format_ARGB32);
+        tile.fill(QColor(index, 0, 0));
+        mask.fill(Qt::black);
+        mask.setPixel(1, 0, qRgb(255, 255, 255));  // transparent there
+        return TIconTile{tile, mask};
+    });
+    QImage added(2, 1, QImage::Format_ARGB32);
+    added.fill(Qt::blue);
+    QImage opaque(2, 1, QImage::Format_ARGB32);
+    opaque.fill(Qt::black);
+    EXPECT_EQ(images.AddDeferred(), 0);
+    EXPECT_EQ(images.Add(added, opaque), 1);
+    EXPECT_EQ(images.AddDeferred(), 2);
+    EXPECT_FALSE(images.IsMade(0));
+    EXPECT_TRUE(images.IsMade(1));
+    EXPECT_EQ(images.Image(2).pixel(0, 0), qRgba(2, 0, 0, 255));
+    EXPECT_EQ(images.Image(2).pixel(1, 0) >> 24, 0u);
+    EXPECT_EQ(images.Image(2).pixel(0, 0), qRgba(2, 0, 0, 255));
+    EXPECT_EQ(made, 1);
+    EXPECT_FALSE(images.IsMade(0));
+    EXPECT_EQ(images.Image(1).pixel(1, 0), qRgba(0, 0, 255, 255));
+    images.SetSize(QSize(2, 1));
+    EXPECT_EQ(images.Count(), 0);
 }
 
 TEST_F(ViewerTileTest, ZeroSizedTilesShowNoImage) {
