@@ -1,5 +1,7 @@
 #include "builder/BuilderScenes.h"
 
+#include <unistd.h>
+
 #include <QTabWidget>
 
 #include "builder/BuilderText.h"
@@ -16,6 +18,11 @@ namespace qv {
 std::string SceneProgramDir() {
     const std::string dir = GetProgramDir();
     if (FileExists(dir + "quorbuild")) TModuleResources::SetSelfFile(dir + "quorbuild");
+    // Scenes show the builder as the desktop starts it, in its own folder, where it finds the
+    // default templates; the pictures then do not depend on where the command was run. A folder
+    // that cannot be entered only leaves the template list empty.
+    const bool entered = ::chdir(dir.c_str()) == 0;
+    static_cast<void>(entered);
     return dir;
 }
 
