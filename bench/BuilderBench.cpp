@@ -34,9 +34,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kIcons = 1000;
 
-
-
-
 // A window with a saved project of kIcons icons (the sample project's three-image icon under
 // a thousand names), made once for all benchmarks.
 struct TBench {

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include "bench/WindowBenchMain.h"
+
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -98,13 +100,8 @@ BENCHMARK(BM_CopyIconsAgainstPlainWrites)->UseManualTime()->Unit(benchmark::kMil
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Viewer().form.reset();
-    qv::FreeMessageDlgForm();
-    return 0;
+    return qv::bench::RunWindowBenchmarks(argc, argv, [] {
+        Viewer().form.reset();
+        qv::FreeMessageDlgForm();
+    });
 }

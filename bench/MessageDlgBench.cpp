@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
+#include "bench/WindowBenchMain.h"
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -79,12 +81,7 @@ BENCHMARK(BM_ShowAndClose1000)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    qv::FreeMessageDlgForm();
-    return 0;
+    return qv::bench::RunWindowBenchmarks(argc, argv, [] {
+        qv::FreeMessageDlgForm();
+    });
 }

@@ -34,8 +34,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kIcons = 500;
 
-
-
 struct TBench {
     std::string Root;
     std::string Project;
