@@ -36,40 +36,16 @@ constexpr int kIcons = 1000;
 
 // A window with a saved project of kIcons icons (the sample project's three-image icon under
 // a thousand names), made once for all benchmarks.
-struct TBench {
-    std::string Root;
+struct TBench : qv::bench::TBenchWindow {
     std::string Project;
     std::vector<std::string> IconFiles;
-    qv::TFakeSystemSeams Seams;
-    std::unique_ptr<qv::TScopedSeams> Scope;
-    std::unique_ptr<qv::TfrmBuilderMain> Window;
 
     TBench() {
-        char pattern[] = "/tmp/qvbuildbenchXXXXXX";
-        if (!::mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
-        Root = std::string(pattern) + "/";
-        fs::create_directories(Root + "program");
-        fs::create_directories(Root + "source");
-        for (const char* name : {"japanese_sys.dat", "english_sys.dat", "korean_sys.dat", "chinese_sys.dat"})
-            fs::copy_file(std::string(QV_BIN_DIR) + "/" + name, Root + "program/" + name);
-        Scope = std::make_unique<qv::TScopedSeams>(Seams);
-        Window = std::make_unique<qv::TfrmBuilderMain>(qv::TBuilderPlaces{Root + "program/", Root + "config", "bench"});
-        Window->show();
-        const qv::Bytes icon = qv::ReadWholeFile(std::string(QV_SOURCE_DIR) + "/examples/sample/icon/star.ico");
-        for (int i = 0; i < kIcons; ++i) {
-            const std::string file = Root + "source/i" + std::to_string(10000 + i) + ".ico";
-            qv::WriteWholeFile(file, icon);
-            Window->AddIconFile(file);
-        }
+        for (const std::string& file : WriteSampleIcons("source", kIcons)) Window->AddIconFile(file);
         fs::create_directories(Root + "project");
         Project = Root + "project/bench.ipp";
         Window->SaveProject(Project, false);
         for (int i = 0; i < kIcons; ++i) IconFiles.push_back(Root + "project/icon/i" + std::to_string(10000 + i) + ".ico");
-    }
-    ~TBench() {
-        Window.reset();
-        std::error_code ec;
-        fs::remove_all(Root, ec);
     }
 };
 

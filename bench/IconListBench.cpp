@@ -3,9 +3,6 @@
 // icon containers alone, both in the same run.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,7 +21,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using qv::bench::Clock;
 using qv::bench::Median;
 using qv::bench::Seconds;
@@ -33,33 +29,12 @@ constexpr int kFiles = 500;
 
 // A builder window and kFiles copies of the sample project's three-image icon in a folder of
 // their own, removed at the end.
-struct TDropBench {
-    fs::path Root = fs::temp_directory_path() / ("qviconlistbench" + std::to_string(::getpid()));
-    std::vector<std::string> Files;
+struct TDropBench : qv::bench::TBenchWindow {
+    std::vector<std::string> Files = WriteSampleIcons("icons", kFiles);
     QStringList Dropped;
-    qv::TFakeSystemSeams Seams;
-    qv::TScopedSeams Scope{Seams};
-    std::unique_ptr<qv::TfrmBuilderMain> Window;
 
     TDropBench() {
-        fs::create_directories(Root / "program");
-        fs::create_directories(Root / "icons");
-        for (const char* name : {"japanese_sys.dat", "english_sys.dat", "korean_sys.dat", "chinese_sys.dat"})
-            fs::copy_file(fs::path(QV_BIN_DIR) / name, Root / "program" / name);
-        const qv::Bytes icon = qv::ReadWholeFile(std::string(QV_SOURCE_DIR) + "/examples/sample/icon/star.ico");
-        for (int i = 0; i < kFiles; ++i) {
-            Files.push_back((Root / "icons" / ("icon" + std::to_string(i) + ".ico")).string());
-            qv::WriteWholeFile(Files.back(), icon);
-            Dropped << qv::PathToQ(Files.back());
-        }
-        Window = std::make_unique<qv::TfrmBuilderMain>(
-            qv::TBuilderPlaces{(Root / "program").string() + "/", (Root / "config").string(), "bench"});
-        Window->show();
-    }
-    ~TDropBench() {
-        Window.reset();
-        std::error_code ec;
-        fs::remove_all(Root, ec);
+        for (const std::string& file : Files) Dropped << qv::PathToQ(file);
     }
 };
 

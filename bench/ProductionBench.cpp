@@ -34,37 +34,16 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kIcons = 500;
 
-struct TBench {
-    std::string Root;
+struct TBench : qv::bench::TBenchWindow {
     std::string Project;
-    qv::TFakeSystemSeams Seams;
-    std::unique_ptr<qv::TScopedSeams> Scope;
-    std::unique_ptr<qv::TfrmBuilderMain> Window;
 
-    TBench() {
-        char pattern[] = "/tmp/qvprodbenchXXXXXX";
-        if (!::mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
-        Root = std::string(pattern) + "/";
-        for (const char* folder : {"program", "source", "project", "tmp"}) fs::create_directories(Root + folder);
-        for (const char* name : {"japanese_sys.dat", "english_sys.dat", "korean_sys.dat", "chinese_sys.dat", "libquorcomp.so"})
-            fs::copy_file(std::string(QV_BIN_DIR) + "/" + name, Root + "program/" + name);
+    TBench() : TBenchWindow({"libquorcomp.so"}) {
+        fs::create_directories(Root + "project");
+        fs::create_directories(Root + "tmp");
         ::setenv("TMPDIR", (Root + "tmp").c_str(), 1);
-        Scope = std::make_unique<qv::TScopedSeams>(Seams);
-        Window = std::make_unique<qv::TfrmBuilderMain>(qv::TBuilderPlaces{Root + "program/", Root + "config", "bench"});
-        Window->show();
-        const qv::Bytes icon = qv::ReadWholeFile(std::string(QV_SOURCE_DIR) + "/examples/sample/icon/star.ico");
-        for (int i = 0; i < kIcons; ++i) {
-            const std::string file = Root + "source/i" + std::to_string(10000 + i) + ".ico";
-            qv::WriteWholeFile(file, icon);
-            Window->AddIconFile(file);
-        }
+        for (const std::string& file : WriteSampleIcons("source", kIcons)) Window->AddIconFile(file);
         Project = Root + "project/bench.ipp";
         Window->SaveProject(Project, false);
-    }
-    ~TBench() {
-        Window.reset();
-        std::error_code ec;
-        fs::remove_all(Root, ec);
     }
 };
 
